@@ -1,0 +1,68 @@
+// One running game: the board, whose turn it is, the box counts, the end and the match score.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "board.h"
+#include "random_source.h"
+
+namespace pennix {
+
+class GameView;
+
+class Game {
+public:
+    explicit Game(GameView* view = nullptr);
+
+    // Where the game shows itself; null plays silently (the arena, most tests).
+    void SetView(GameView* view) { view_ = view; }
+
+    // Clears the board and the counts; the human draws first. Reseeds the random source from the
+    // clock; the match score is kept.
+    void NewGame();
+
+    bool IsWallFree(int x, int y, int side) const;
+
+    // Draws the wall for the player to move and carries out everything that follows from it.
+    // The caller has checked IsWallFree on the same wall.
+    void PlaceWall(int x, int y, int side, bool animate);
+
+    void ClaimClosedBoxes(char player);
+
+    // Recounts the boxes; when all are owned, ends the game, crediting the match the first time.
+    void Tally();
+
+    // "You 3 Me 5" during play, the result line once the game is over.
+    std::string ScoreLine() const;
+
+    // Puts a position on the board, as if it had been played: the counts are recounted and a
+    // full board ends the game without crediting the match. For tests and the arena.
+    void LoadPosition(const pennix::Board& board, char current_player);
+
+    void SetMatchScore(std::int16_t human_wins, std::int16_t computer_wins);
+
+    const pennix::Board& Board() const { return board_; }
+    char CurrentPlayer() const { return current_player_; }
+    std::int16_t HumanBoxes() const { return human_boxes_; }
+    std::int16_t ComputerBoxes() const { return computer_boxes_; }
+    bool GameOver() const { return game_over_; }
+    std::int16_t HumanWins() const { return human_wins_; }
+    std::int16_t ComputerWins() const { return computer_wins_; }
+    RandomSource& Random() { return random_; }
+
+private:
+    void CountBoxes();
+
+    pennix::Board board_;
+    char current_player_ = kHuman;
+    std::int16_t human_boxes_ = 0;
+    std::int16_t computer_boxes_ = 0;
+    bool game_over_ = false;
+    std::int16_t human_wins_ = 0;
+    std::int16_t computer_wins_ = 0;
+    RandomSource random_;
+    GameView* view_ = nullptr;
+};
+
+}  // namespace pennix

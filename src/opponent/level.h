@@ -1,0 +1,36 @@
+// The four strengths the computer plays at.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace pennix {
+
+enum class Level { Easy, Medium, Hard, Genius };
+
+inline constexpr Level kLevels[] = {Level::Easy, Level::Medium, Level::Hard, Level::Genius};
+
+constexpr std::string_view LevelName(Level level) {
+    switch (level) {
+        case Level::Easy:
+            return "easy";
+        case Level::Medium:
+            return "medium";
+        case Level::Hard:
+            return "hard";
+        case Level::Genius:
+            break;
+    }
+    return "genius";
+}
+
+constexpr std::optional<Level> LevelFromName(std::string_view name) {
+    for (Level level : kLevels) {
+        if (LevelName(level) == name) {
+            return level;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace pennix

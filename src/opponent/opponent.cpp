@@ -1,0 +1,154 @@
+// The computer opponent's levels and its simple finders.
+#include "opponent.h"
+
+namespace pennix {
+
+namespace {
+
+// The side numbers of a random draw, 1..4, in the order top, bottom, left, right.
+constexpr std::array<std::int16_t, 4> kRandomSides{kTop, kBottom, kLeft, kRight};
+
+}  // namespace
+
+void Opponent::ComputerMove(Level level) {
+    while (game_.CurrentPlayer() == kComputer && !game_.GameOver()) {
+        PlayLevel(level);
+    }
+}
+
+void Opponent::PlayLevel(Level level) {
+    switch (level) {
+        case Level::Easy:
+            return PlayEasy();
+        case Level::Medium:
+            return PlayMedium();
+        case Level::Hard:
+            return PlayHard();
+        case Level::Genius:
+            return PlayGenius();
+    }
+}
+
+void Opponent::PlayEasy() { RandomWall(); }
+
+void Opponent::PlayMedium() {
+    move_made_ = false;
+    TakeBox();
+    if (!move_made_) {
+        RandomWall();
+    }
+}
+
+void Opponent::PlayHard() {
+    move_made_ = false;
+    TakeBox();
+    if (!move_made_) {
+        SafeWall();
+    }
+    if (!move_made_) {
+        RandomWall();
+    }
+}
+
+void Opponent::PlayGenius() {
+    move_made_ = false;
+    LeaveTwoBoxes();
+    if (!move_made_) {
+        TakeBox();
+    }
+    if (!move_made_) {
+        SafeWall();
+    }
+    if (!move_made_) {
+        LeastLossWall();
+    }
+}
+
+void Opponent::Draw(const Wall& wall) { game_.PlaceWall(wall.x, wall.y, wall.side, true); }
+
+void Opponent::RandomWall() {
+    if (game_.GameOver()) {
+        return;
+    }
+    // Uniform over the 320 (box, side) pairs until one is free: a wall between two boxes is
+    // twice as likely as a border wall. The game is not over, so some wall is free.
+    for (;;) {
+        const auto x = static_cast<std::int16_t>(game_.Random().Draw(kColumns));
+        const auto y = static_cast<std::int16_t>(game_.Random().Draw(kRows));
+        const std::int16_t side = kRandomSides[game_.Random().Draw(4) - 1];
+        if (game_.IsWallFree(x, y, side)) {
+            return Draw({x, y, side});
+        }
+    }
+}
+
+std::optional<Wall> Opponent::FindBoxToTake() const {
+    for (const Wall& wall : kScanOrder) {
+        if (game_.IsWallFree(wall.x, wall.y, wall.side) &&
+            (game_.Board()(wall.x, wall.y).Walls | wall.side) == kClosed) {
+            return wall;
+        }
+    }
+    return std::nullopt;
+}
+
+void Opponent::TakeBox() {
+    if (const auto wall = FindBoxToTake()) {
+        Draw(*wall);
+        move_made_ = true;
+    }
+}
+
+bool Opponent::IsUnsafeWall(int x, int y, int side) const {
+    const Wall wall{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+                    static_cast<std::int16_t>(side)};
+    return RaisesCountAbove(game_.Board(), wall, 2);
+}
+
+void Opponent::ListSafeWalls() {
+    safe_count_ = 0;
+    for (const Wall& wall : kScanOrder) {
+        if (game_.IsWallFree(wall.x, wall.y, wall.side) && !IsUnsafeWall(wall.x, wall.y, wall.side)) {
+            safe_list_[safe_count_++] = {wall.x, wall.y, wall.side, 0};
+        }
+    }
+}
+
+void Opponent::SafeWall() {
+    ListSafeWalls();
+    if (safe_count_ == 0) {
+        return;
+    }
+    const int pick = game_.Random().Draw(safe_count_);
+    Draw(safe_list_[pick - 1].AsWall());
+    move_made_ = true;
+}
+
+void Opponent::LeaveTwoBoxes() {
+    if (const auto wall = look_ahead_.FindLeaveTwoBoxes(game_)) {
+        Draw(*wall);
+        move_made_ = true;
+    }
+}
+
+void Opponent::LeastLossWall() {
+    // While the game runs every free wall gives something away by now, so there is a candidate.
+    if (const auto candidate = look_ahead_.FindLeastLossWall(game_)) {
+        Draw(candidate->AsWall());
+    }
+}
+
+RandomMoveResult Opponent::RandomMoveForPlayer(Level level) {
+    if (game_.GameOver()) {
+        return RandomMoveResult::GameOver;
+    }
+    move_made_ = false;
+    SafeWall();
+    if (!move_made_) {
+        return RandomMoveResult::NoSafeWall;
+    }
+    ComputerMove(level);
+    return RandomMoveResult::Played;
+}
+
+}  // namespace pennix
