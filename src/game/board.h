@@ -35,13 +35,13 @@ struct BoxCell {
 // Cells are indexed (column 0..10, row 0..8); only (1..10, 1..8) are boxes. Column 0 and row 0
 // exist so that a box's coordinates index it directly.
 class Board {
-public:
+  public:
     BoxCell& operator()(int x, int y) { return cells_[y * kDotColumns + x]; }
     const BoxCell& operator()(int x, int y) const { return cells_[y * kDotColumns + x]; }
 
     friend bool operator==(const Board&, const Board&) = default;
 
-private:
+  private:
     std::array<BoxCell, kDotColumns * kDotRows> cells_{};
 };
 
@@ -54,7 +54,9 @@ struct Wall {
 };
 
 // How many of a box's four sides the bits in `walls` draw.
-constexpr int WallCount(int walls) { return std::popcount(static_cast<unsigned>(walls & kClosed)); }
+constexpr int WallCount(int walls) {
+    return std::popcount(static_cast<unsigned>(walls & kClosed));
+}
 
 // The same wall seen from the box on its other side; false on the outer border.
 constexpr bool NeighbourOf(const Wall& wall, Wall& neighbour) {

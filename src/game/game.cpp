@@ -18,7 +18,9 @@ void Credit(std::int16_t& wins) {
 
 }  // namespace
 
-Game::Game(GameView* view) : view_(view) { NewGame(); }
+Game::Game(GameView* view) : view_(view) {
+    NewGame();
+}
 
 void Game::NewGame() {
     for (int y = 1; y <= kRows; ++y) {

@@ -12,7 +12,7 @@ namespace pennix {
 class GameView;
 
 class Game {
-public:
+  public:
     explicit Game(GameView* view = nullptr);
 
     // Where the game shows itself; null plays silently (the arena, most tests).
@@ -51,7 +51,7 @@ public:
     std::int16_t ComputerWins() const { return computer_wins_; }
     RandomSource& Random() { return random_; }
 
-private:
+  private:
     void CountBoxes();
 
     pennix::Board board_;

@@ -4,7 +4,7 @@
 namespace pennix {
 
 class GameView {
-public:
+  public:
     virtual ~GameView() = default;
 
     // The board changed: show it again, with the score line. The game has already been tallied.

@@ -6,16 +6,20 @@
 
 namespace pennix {
 
-RandomSource::RandomSource() { SeedFromClock(); }
+RandomSource::RandomSource() {
+    SeedFromClock();
+}
 
 void RandomSource::Seed(std::uint64_t seed) {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
     engine_.seed(sequence);
 }
 
 void RandomSource::SeedFromClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    Seed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    Seed(static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 float RandomSource::NextFloat() {
@@ -24,7 +28,9 @@ float RandomSource::NextFloat() {
     return static_cast<float>(engine_() >> 8) * kScale;
 }
 
-int RandomSource::Draw(int n) { return WholeFromFloat(NextFloat(), n); }
+int RandomSource::Draw(int n) {
+    return WholeFromFloat(NextFloat(), n);
+}
 
 int WholeFromFloat(float r, int n) {
     const int whole = static_cast<int>(std::floor(static_cast<double>(r) * n + 1.0));

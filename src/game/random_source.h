@@ -7,7 +7,7 @@
 namespace pennix {
 
 class RandomSource {
-public:
+  public:
     RandomSource();  // seeded from the clock
 
     void Seed(std::uint64_t seed);
@@ -19,7 +19,7 @@ public:
     // A whole number in 1..n drawn from a fresh value, as floor(r x n + 1).
     int Draw(int n);
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

@@ -12,7 +12,7 @@
 namespace pennix {
 
 class LookAhead {
-public:
+  public:
     // Late in the game, with a box on offer, the first wall that closes nothing and after which
     // the human would win exactly two boxes; nothing early, at 78 owned or without such a wall.
     std::optional<Wall> FindLeaveTwoBoxes(const Game& game);
@@ -35,11 +35,18 @@ public:
         return {candidates_.data(), static_cast<std::size_t>(candidate_count_)};
     }
 
-private:
-    // Plays the trial wall and the greedy reply on the scratch board; records it when Gain > 0.
-    void EvaluateTrial(const Wall& wall, int human_before);
+  private:
+    // Remembers the boxes with three sides before any trial wall: the reply starts from them.
+    void NoteBoxesOnOffer(const Board& board);
+    // Plays the trial wall and the greedy reply on the scratch board and returns the boxes the
+    // human would win; records the wall when that is more than none.
+    int EvaluateTrial(const Wall& wall);
+    void ClaimIfClosed(BoxCell& box);
 
     Board scratch_;
+    int claimed_in_copy_ = 0;
+    std::array<Wall, kBoxes> on_offer_{};
+    int on_offer_count_ = 0;
     std::array<WallCandidate, kCandidateCapacity> candidates_{};
     int candidate_count_ = 0;
 };

@@ -29,7 +29,9 @@ void Opponent::PlayLevel(Level level) {
     }
 }
 
-void Opponent::PlayEasy() { RandomWall(); }
+void Opponent::PlayEasy() {
+    RandomWall();
+}
 
 void Opponent::PlayMedium() {
     move_made_ = false;
@@ -64,7 +66,9 @@ void Opponent::PlayGenius() {
     }
 }
 
-void Opponent::Draw(const Wall& wall) { game_.PlaceWall(wall.x, wall.y, wall.side, true); }
+void Opponent::Draw(const Wall& wall) {
+    game_.PlaceWall(wall.x, wall.y, wall.side, true);
+}
 
 void Opponent::RandomWall() {
     if (game_.GameOver()) {
@@ -108,7 +112,8 @@ bool Opponent::IsUnsafeWall(int x, int y, int side) const {
 void Opponent::ListSafeWalls() {
     safe_count_ = 0;
     for (const Wall& wall : kScanOrder) {
-        if (game_.IsWallFree(wall.x, wall.y, wall.side) && !IsUnsafeWall(wall.x, wall.y, wall.side)) {
+        if (game_.IsWallFree(wall.x, wall.y, wall.side) &&
+            !IsUnsafeWall(wall.x, wall.y, wall.side)) {
             safe_list_[safe_count_++] = {wall.x, wall.y, wall.side, 0};
         }
     }

@@ -13,13 +13,13 @@
 namespace pennix {
 
 enum class RandomMoveResult {
-    GameOver,     // nothing drawn, nothing to say
-    NoSafeWall,   // nothing drawn: the player is on their own
-    Played,       // a safe wall was drawn for the player and the computer has answered
+    GameOver,    // nothing drawn, nothing to say
+    NoSafeWall,  // nothing drawn: the player is on their own
+    Played,      // a safe wall was drawn for the player and the computer has answered
 };
 
 class Opponent {
-public:
+  public:
     explicit Opponent(Game& game) : game_(game) {}
 
     // Plays the computer's whole turn: one wall after another until the turn passes back to the
@@ -59,7 +59,7 @@ public:
     // The "Rnd" button: a safe random wall for the human, then the computer's answer.
     RandomMoveResult RandomMoveForPlayer(Level level);
 
-private:
+  private:
     void Draw(const Wall& wall);
 
     Game& game_;

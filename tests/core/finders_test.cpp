@@ -1,1 +1,210 @@
+// The computer's simple finders and levels: taking order, safe walls, fallbacks, whole turns.
 #include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+#include "board_picture.h"
+#include "game/game.h"
+#include "opponent/opponent.h"
+#include "positions.h"
+
+namespace pennix {
+namespace {
+
+using testing::CountWalls;
+using testing::DrawBoard;
+using testing::ParseBoard;
+
+class FindersTest : public ::testing::Test {
+  protected:
+    void Load(const char* picture, char player = kComputer) {
+        game.LoadPosition(ParseBoard(picture), player);
+        game.Random().Seed(7);
+    }
+
+    Game game;
+    Opponent opponent{game};
+};
+
+TEST_F(FindersTest, TakeBoxTakesTheLowestColumnFirst) {
+    Load(testing::kTwoBoxesOnOffer);
+    EXPECT_EQ(opponent.FindBoxToTake(), (Wall{1, 8, kRight}));
+    opponent.TakeBox();
+    EXPECT_TRUE(opponent.MoveMade());
+    EXPECT_EQ(game.Board()(1, 8).Owner, kComputer);
+    EXPECT_EQ(game.Board()(2, 1).Owner, kNobody);
+    EXPECT_EQ(game.CurrentPlayer(), kComputer);
+}
+
+TEST_F(FindersTest, TakeBoxClosesTwoBoxesWithOneWall) {
+    Load(R"(
+. . . . . . . . . . .
+
+. . . . .-.-. . . . .
+        |   |
+. . . . .-.-. . . . .
+)");
+    EXPECT_EQ(opponent.FindBoxToTake(), (Wall{5, 2, kRight}));
+    opponent.TakeBox();
+    EXPECT_EQ(game.ComputerBoxes(), 2);
+    EXPECT_EQ(CountWalls(game.Board()), 7);
+}
+
+TEST_F(FindersTest, TakeBoxDrawsNothingWhenNothingIsOnOffer) {
+    Load(testing::kThreeChainsInTheTopRow);
+    opponent.TakeBox();
+    EXPECT_FALSE(opponent.MoveMade());
+    EXPECT_EQ(game.Board(), ParseBoard(testing::kThreeChainsInTheTopRow));
+}
+
+TEST_F(FindersTest, UnsafeWallsLeaveThreeSidesOnEitherBox) {
+    Load(R"(
+.-. . . . .-. . . . .
+          | |
+. .-. . . . . . . . .
+)");
+    EXPECT_FALSE(opponent.IsUnsafeWall(1, 1, kLeft));    // (1, 1) gets its second side
+    EXPECT_FALSE(opponent.IsUnsafeWall(2, 1, kLeft));    // shared: (1, 1) and (2, 1) get two
+    EXPECT_FALSE(opponent.IsUnsafeWall(2, 2, kBottom));  // (2, 2) and (2, 3) get one each
+    EXPECT_TRUE(opponent.IsUnsafeWall(6, 1, kBottom));   // (6, 1) would have four sides
+    EXPECT_TRUE(opponent.IsUnsafeWall(6, 2, kTop));      // the same wall from below
+    EXPECT_FALSE(opponent.IsUnsafeWall(7, 1, kTop));     // row 1: nothing above to look at
+    game.PlaceWall(1, 1, kLeft, false);
+    EXPECT_TRUE(opponent.IsUnsafeWall(1, 1, kBottom));  // (1, 1) would have three sides
+    EXPECT_TRUE(opponent.IsUnsafeWall(1, 2, kTop));     // seen from the box below
+    EXPECT_TRUE(opponent.IsUnsafeWall(2, 1, kLeft));    // seen from the box to the right
+    EXPECT_FALSE(opponent.IsUnsafeWall(2, 1, kTop));    // (2, 1) gets its second side
+}
+
+TEST_F(FindersTest, SafeListHoldsSharedWallsTwiceInScanOrder) {
+    Load("");
+    opponent.ListSafeWalls();
+    ASSERT_EQ(opponent.SafeCount(), kScanLength);  // every wall of an empty board is safe
+    for (int i = 0; i < kScanLength; ++i) {
+        EXPECT_EQ(opponent.SafeList()[i].AsWall(), kScanOrder[i]);
+    }
+
+    Load(testing::kChainOfFive);
+    opponent.ListSafeWalls();
+    std::set<std::tuple<int, int, int>> listed;
+    for (const WallCandidate& c : opponent.SafeList()) {
+        listed.insert({c.X, c.Y, c.Side});
+        EXPECT_FALSE(c.Y == 8 && c.X >= 6) << "a wall of the chain at " << c.X;
+    }
+    EXPECT_EQ(listed.size(), static_cast<std::size_t>(opponent.SafeCount()));
+    EXPECT_TRUE(listed.contains({5, 8, kTop}));
+    EXPECT_FALSE(listed.contains({5, 8, kRight}));  // the chain's far end
+    EXPECT_TRUE(listed.contains({6, 7, kTop}));     // the box above has one side only
+    EXPECT_TRUE(listed.contains({3, 4, kRight}) && listed.contains({4, 4, kLeft}));
+}
+
+TEST_F(FindersTest, SafeWallGivesNothingAwayAndPassesTheTurn) {
+    for (std::uint64_t seed = 0; seed < 50; ++seed) {
+        Load(testing::kChainOfFive);
+        game.Random().Seed(seed);
+        const int walls_before = CountWalls(game.Board());
+        opponent.SafeWall();
+        ASSERT_TRUE(opponent.MoveMade());
+        EXPECT_EQ(game.CurrentPlayer(), kHuman);
+        EXPECT_EQ(opponent.FindBoxToTake(), (Wall{10, 8, kLeft})) << DrawBoard(game.Board());
+        EXPECT_EQ(CountWalls(game.Board()), walls_before + 1);
+    }
+}
+
+TEST_F(FindersTest, SafeWallPicksSharedWallsTwiceAsOftenAsBorderWalls) {
+    int border = 0;
+    int shared = 0;
+    for (std::uint64_t seed = 0; seed < 4000; ++seed) {
+        game.NewGame();
+        game.Random().Seed(seed);
+        game.PlaceWall(1, 1, kTop, false);
+        const Board before = game.Board();
+        opponent.SafeWall();
+        int boxes_touched = 0;
+        for (int x = 1; x <= kColumns; ++x) {
+            for (int y = 1; y <= kRows; ++y) {
+                boxes_touched += game.Board()(x, y).Walls != before(x, y).Walls ? 1 : 0;
+            }
+        }
+        (boxes_touched == 2 ? shared : border) += 1;
+    }
+    // 142 shared walls listed twice against 35 free border walls.
+    EXPECT_NEAR(static_cast<double>(shared) / (shared + border), 284.0 / 319.0, 0.02);
+}
+
+TEST_F(FindersTest, HardFallsBackToARandomWallWhenEveryWallGivesSomethingAway) {
+    Load(testing::kThreeChainsInTheTopRow);
+    opponent.ListSafeWalls();
+    ASSERT_EQ(opponent.SafeCount(), 0);
+    const int walls_before = CountWalls(game.Board());
+    opponent.PlayHard();
+    EXPECT_FALSE(opponent.MoveMade());
+    EXPECT_EQ(CountWalls(game.Board()), walls_before + 1);
+    EXPECT_EQ(game.CurrentPlayer(), kHuman);
+}
+
+TEST_F(FindersTest, MediumAndHardEatAWholeChainThenDrawOneMoreWall) {
+    for (Level level : {Level::Medium, Level::Hard}) {
+        Load(testing::kChainOfFive);
+        const int walls_before = CountWalls(game.Board());
+        opponent.ComputerMove(level);
+        EXPECT_EQ(game.ComputerBoxes(), 5);
+        EXPECT_EQ(game.CurrentPlayer(), kHuman);
+        EXPECT_EQ(CountWalls(game.Board()), walls_before + 5 + 1);
+    }
+}
+
+TEST_F(FindersTest, MediumTakesTheBoxOnOfferThenDrawsAtRandom) {
+    Load(R"(
+. . . . . . . . . . .
+
+. . . . . . . . . . .
+
+. . . . . . .-. . . .
+            | |
+. . . . . . . . . . .
+)");
+    opponent.PlayMedium();
+    EXPECT_TRUE(opponent.MoveMade());
+    EXPECT_EQ(game.Board()(7, 3).Owner, kComputer);
+    EXPECT_EQ(game.CurrentPlayer(), kComputer);
+    opponent.PlayMedium();
+    EXPECT_FALSE(opponent.MoveMade());
+    EXPECT_EQ(CountWalls(game.Board()), 5);
+}
+
+TEST_F(FindersTest, ComputerMoveDoesNothingOnTheHumansTurnOrAfterTheGame) {
+    for (Level level : kLevels) {
+        Load(testing::kChainOfFive, kHuman);
+        opponent.ComputerMove(level);
+        EXPECT_EQ(game.Board(), ParseBoard(testing::kChainOfFive));
+    }
+    game.LoadPosition(testing::FullBoard(), kComputer);
+    opponent.ComputerMove(Level::Easy);
+    opponent.RandomWall();
+    EXPECT_EQ(game.Board(), testing::FullBoard());
+}
+
+TEST_F(FindersTest, RandomMoveForPlayerDrawsASafeWallThenTheComputerAnswers) {
+    Load(testing::kTwoBoxesOnOffer, kHuman);
+    EXPECT_EQ(opponent.RandomMoveForPlayer(Level::Medium), RandomMoveResult::Played);
+    // The human's safe wall never takes a box; the computer then takes both.
+    EXPECT_EQ(game.HumanBoxes(), 0);
+    EXPECT_EQ(game.ComputerBoxes(), 2);
+    EXPECT_EQ(game.CurrentPlayer(), kHuman);
+}
+
+TEST_F(FindersTest, RandomMoveForPlayerChangesNothingWhenNoWallIsSafeOrTheGameIsOver) {
+    Load(testing::kThreeChainsInTheTopRow, kHuman);
+    EXPECT_EQ(opponent.RandomMoveForPlayer(Level::Genius), RandomMoveResult::NoSafeWall);
+    EXPECT_EQ(game.Board(), ParseBoard(testing::kThreeChainsInTheTopRow));
+    EXPECT_EQ(game.CurrentPlayer(), kHuman);
+
+    game.LoadPosition(testing::FullBoard(), kHuman);
+    EXPECT_EQ(opponent.RandomMoveForPlayer(Level::Genius), RandomMoveResult::GameOver);
+    EXPECT_EQ(game.Board(), testing::FullBoard());
+}
+
+}  // namespace
+}  // namespace pennix

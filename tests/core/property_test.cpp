@@ -1,1 +1,116 @@
+// Thousands of seeded computer-against-computer games: the board's invariants after every wall.
 #include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/game.h"
+#include "opponent/opponent.h"
+#include "positions.h"
+
+namespace pennix {
+namespace {
+
+using testing::DrawBoard;
+
+struct Pairing {
+    Level human;
+    Level computer;
+};
+
+std::string PairingName(const ::testing::TestParamInfo<Pairing>& info) {
+    return std::string(LevelName(info.param.human)) + "_vs_" +
+           std::string(LevelName(info.param.computer));
+}
+
+// Shared walls on both boxes, owned exactly when closed, counts adding up.
+void ExpectInvariants(const Game& game) {
+    const Board& board = game.Board();
+    int human = 0;
+    int computer = 0;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            const BoxCell& box = board(x, y);
+            ASSERT_EQ(box.Walls & ~kClosed, 0);
+            if (x < kColumns) {
+                ASSERT_EQ((box.Walls & kRight) != 0, (board(x + 1, y).Walls & kLeft) != 0);
+            }
+            if (y < kRows) {
+                ASSERT_EQ((box.Walls & kBottom) != 0, (board(x, y + 1).Walls & kTop) != 0);
+            }
+            ASSERT_EQ(box.Owner != kNobody, box.Walls == kClosed) << DrawBoard(board);
+            human += box.Owner == kHuman ? 1 : 0;
+            computer += box.Owner == kComputer ? 1 : 0;
+        }
+    }
+    ASSERT_EQ(game.HumanBoxes(), human);
+    ASSERT_EQ(game.ComputerBoxes(), computer);
+}
+
+// Walls are only added, owners never change.
+void ExpectGrowsFrom(const Board& before, const Board& after) {
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            ASSERT_EQ(after(x, y).Walls & before(x, y).Walls, before(x, y).Walls);
+            if (before(x, y).Owner != kNobody) {
+                ASSERT_EQ(after(x, y).Owner, before(x, y).Owner);
+            }
+        }
+    }
+}
+
+class PropertyTest : public ::testing::TestWithParam<Pairing> {};
+
+// Plays one game; the human's side is played by a level too, one wall at a time, and the
+// computer's through its whole-turn entry point, which must always come back.
+void PlayCheckedGame(Game& game, Opponent& opponent, const Pairing& pairing) {
+    int walls = 0;
+    while (!game.GameOver()) {
+        const Board before = game.Board();
+        if (game.CurrentPlayer() == kHuman) {
+            opponent.PlayLevel(pairing.human);
+            ++walls;
+        } else {
+            const int drawn_before = testing::CountWalls(before);
+            opponent.ComputerMove(pairing.computer);
+            walls += testing::CountWalls(game.Board()) - drawn_before;
+            ASSERT_TRUE(game.CurrentPlayer() == kHuman || game.GameOver());
+        }
+        ASSERT_NO_FATAL_FAILURE(ExpectInvariants(game));
+        ASSERT_NO_FATAL_FAILURE(ExpectGrowsFrom(before, game.Board()));
+        ASSERT_LE(walls, 178);
+    }
+    ASSERT_EQ(walls, 178);
+    ASSERT_EQ(game.HumanBoxes() + game.ComputerBoxes(), kBoxes);
+}
+
+TEST_P(PropertyTest, EveryGameEndsWholeAndCreditsTheMatchOnce) {
+    constexpr int kGames = 120;
+    Game game;
+    Opponent opponent(game);
+    int human_wins = 0;
+    int computer_wins = 0;
+    for (int i = 0; i < kGames; ++i) {
+        game.NewGame();
+        game.Random().Seed(static_cast<std::uint64_t>(i) * 7919u + 3u);
+        ASSERT_NO_FATAL_FAILURE(PlayCheckedGame(game, opponent, GetParam()));
+        human_wins += game.HumanBoxes() > game.ComputerBoxes() ? 1 : 0;
+        computer_wins += game.HumanBoxes() < game.ComputerBoxes() ? 1 : 0;
+        game.Tally();  // a repaint after the end
+        ASSERT_EQ(game.HumanWins(), human_wins);
+        ASSERT_EQ(game.ComputerWins(), computer_wins);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLevelPairings, PropertyTest, ::testing::ValuesIn([] {
+                             std::vector<Pairing> pairings;
+                             for (Level human : kLevels) {
+                                 for (Level computer : kLevels) {
+                                     pairings.push_back({human, computer});
+                                 }
+                             }
+                             return pairings;
+                         }()),
+                         PairingName);
+
+}  // namespace
+}  // namespace pennix

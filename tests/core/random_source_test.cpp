@@ -1,1 +1,68 @@
+// Random draws: whole numbers stay in 1..n, and a seed repeats its sequence.
+#include "game/random_source.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace pennix {
+namespace {
+
+TEST(RandomSourceTest, WholeNumberNeverPassesTheTopEvenForTheLargestValueBelowOne) {
+    const float below_one = std::nextafter(1.0f, 0.0f);
+    for (int n = 1; n <= 320; ++n) {
+        EXPECT_EQ(WholeFromFloat(below_one, n), n) << "n = " << n;
+        EXPECT_EQ(WholeFromFloat(0.0f, n), 1) << "n = " << n;
+    }
+    // Computed in single precision the formula gives n + 1 for every power of two, such as the
+    // 8 rows and 4 sides of a random wall: r x 8 + 1 rounds up to exactly 9.
+    const volatile float rows = below_one * 8.0f + 1.0f;
+    EXPECT_EQ(static_cast<int>(std::floor(rows)), 9);
+}
+
+TEST(RandomSourceTest, WholeNumberSplitsTheUnitIntervalEvenly) {
+    EXPECT_EQ(WholeFromFloat(0.2499f, 4), 1);
+    EXPECT_EQ(WholeFromFloat(0.25f, 4), 2);
+    EXPECT_EQ(WholeFromFloat(0.5f, 4), 3);
+    EXPECT_EQ(WholeFromFloat(0.75f, 4), 4);
+    EXPECT_EQ(WholeFromFloat(0.95f, 10), 10);
+}
+
+TEST(RandomSourceTest, SameSeedSameSequenceAndValuesInRange) {
+    RandomSource a;
+    RandomSource b;
+    a.Seed(42);
+    b.Seed(42);
+    std::vector<int> counts(8, 0);
+    for (int i = 0; i < 80000; ++i) {
+        const float r = a.NextFloat();
+        ASSERT_EQ(r, b.NextFloat());
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        const int whole = a.Draw(8);
+        ASSERT_EQ(whole, b.Draw(8));
+        ASSERT_GE(whole, 1);
+        ASSERT_LE(whole, 8);
+        ++counts[whole - 1];
+    }
+    for (int count : counts) {  // every value drawn about 10000 times
+        EXPECT_GT(count, 9000);
+        EXPECT_LT(count, 11000);
+    }
+}
+
+TEST(RandomSourceTest, DifferentSeedsDiffer) {
+    RandomSource a;
+    RandomSource b;
+    a.Seed(1);
+    b.Seed(2);
+    int same = 0;
+    for (int i = 0; i < 100; ++i) {
+        same += a.NextFloat() == b.NextFloat() ? 1 : 0;
+    }
+    EXPECT_LT(same, 5);
+}
+
+}  // namespace
+}  // namespace pennix

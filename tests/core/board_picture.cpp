@@ -1,5 +1,5 @@
 // Pictures of boards for tests.
-#include "position.h"
+#include "board_picture.h"
 
 #include <stdexcept>
 #include <vector>
@@ -68,10 +68,14 @@ std::string DrawBoard(const Board& board) {
             const BoxCell& box = board(x, y);
             const int row = 2 * y - 1;
             const int column = 2 * x - 1;
-            if (box.Walls & kTop) lines[row - 1][column] = '-';
-            if (box.Walls & kBottom) lines[row + 1][column] = '-';
-            if (box.Walls & kLeft) lines[row][column - 1] = '|';
-            if (box.Walls & kRight) lines[row][column + 1] = '|';
+            if (box.Walls & kTop)
+                lines[row - 1][column] = '-';
+            if (box.Walls & kBottom)
+                lines[row + 1][column] = '-';
+            if (box.Walls & kLeft)
+                lines[row][column - 1] = '|';
+            if (box.Walls & kRight)
+                lines[row][column + 1] = '|';
             lines[row][column] = box.Owner;
         }
     }

@@ -1,0 +1,93 @@
+// Google Benchmark of the computer's move finders on late-game positions.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "game/game.h"
+#include "opponent/opponent.h"
+
+namespace pennix {
+namespace {
+
+// Positions from seeded Genius games, taken once `owned` boxes are owned and some box is on
+// offer, where the look-ahead does its most work.
+std::vector<Board> LatePositions(int owned, int count) {
+    std::vector<Board> positions;
+    Game game;
+    Opponent opponent(game);
+    for (std::uint64_t seed = 1; static_cast<int>(positions.size()) < count; ++seed) {
+        game.NewGame();
+        game.Random().Seed(seed);
+        while (!game.GameOver()) {
+            opponent.PlayLevel(Level::Genius);
+            if (game.HumanBoxes() + game.ComputerBoxes() >= owned &&
+                opponent.FindBoxToTake().has_value()) {
+                positions.push_back(game.Board());
+                break;
+            }
+        }
+    }
+    return positions;
+}
+
+// Positions where no wall is safe: the look-ahead's last resort has to weigh every wall.
+std::vector<Board> PositionsWithoutSafeWalls(int count) {
+    std::vector<Board> positions;
+    Game game;
+    Opponent opponent(game);
+    for (std::uint64_t seed = 1; static_cast<int>(positions.size()) < count; ++seed) {
+        game.NewGame();
+        game.Random().Seed(seed);
+        while (!game.GameOver()) {
+            opponent.PlayLevel(Level::Hard);
+            opponent.ListSafeWalls();
+            if (opponent.SafeCount() == 0 && !opponent.FindBoxToTake().has_value()) {
+                positions.push_back(game.Board());
+                break;
+            }
+        }
+    }
+    return positions;
+}
+
+template <typename Find>
+void RunOver(benchmark::State& state, const std::vector<Board>& positions, Find find) {
+    Game game;
+    Opponent opponent(game);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        game.LoadPosition(positions[i++ % positions.size()], kComputer);
+        find(game, opponent);
+    }
+}
+
+void BM_SafeWall(benchmark::State& state) {
+    static const auto positions = LatePositions(20, 64);
+    RunOver(state, positions, [](Game&, Opponent& opponent) {
+        opponent.ListSafeWalls();
+        benchmark::DoNotOptimize(opponent.SafeCount());
+    });
+}
+
+void BM_LeaveTwoBoxes(benchmark::State& state) {
+    static const auto positions = LatePositions(30, 64);
+    RunOver(state, positions, [](Game& game, Opponent& opponent) {
+        benchmark::DoNotOptimize(opponent.Look().FindLeaveTwoBoxes(game));
+    });
+}
+
+void BM_LeastLossWall(benchmark::State& state) {
+    static const auto positions = PositionsWithoutSafeWalls(64);
+    RunOver(state, positions, [](Game& game, Opponent& opponent) {
+        benchmark::DoNotOptimize(opponent.Look().FindLeastLossWall(game));
+    });
+}
+
+BENCHMARK(BM_SafeWall)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LeaveTwoBoxes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LeastLossWall)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace pennix
+
+BENCHMARK_MAIN();
