@@ -5,6 +5,7 @@
 
 #include "game/game.h"
 #include "opponent/opponent.h"
+#include "reference_finders.h"
 
 namespace pennix {
 namespace {
@@ -61,6 +62,7 @@ void RunOver(benchmark::State& state, const std::vector<Board>& positions, Find 
     }
 }
 
+// Each finder is measured twice in one run: the production one and the plain reference.
 void BM_SafeWall(benchmark::State& state) {
     static const auto positions = LatePositions(20, 64);
     RunOver(state, positions, [](Game&, Opponent& opponent) {
@@ -69,10 +71,23 @@ void BM_SafeWall(benchmark::State& state) {
     });
 }
 
+void BM_SafeWall_Reference(benchmark::State& state) {
+    static const auto positions = LatePositions(20, 64);
+    RunOver(state, positions,
+            [](Game& game, Opponent&) { benchmark::DoNotOptimize(reference::SafeList(game)); });
+}
+
 void BM_LeaveTwoBoxes(benchmark::State& state) {
     static const auto positions = LatePositions(30, 64);
     RunOver(state, positions, [](Game& game, Opponent& opponent) {
         benchmark::DoNotOptimize(opponent.Look().FindLeaveTwoBoxes(game));
+    });
+}
+
+void BM_LeaveTwoBoxes_Reference(benchmark::State& state) {
+    static const auto positions = LatePositions(30, 64);
+    RunOver(state, positions, [](Game& game, Opponent&) {
+        benchmark::DoNotOptimize(reference::LeaveTwoBoxes(game));
     });
 }
 
@@ -83,9 +98,19 @@ void BM_LeastLossWall(benchmark::State& state) {
     });
 }
 
+void BM_LeastLossWall_Reference(benchmark::State& state) {
+    static const auto positions = PositionsWithoutSafeWalls(64);
+    RunOver(state, positions, [](Game& game, Opponent&) {
+        benchmark::DoNotOptimize(reference::LeastLossWall(game));
+    });
+}
+
 BENCHMARK(BM_SafeWall)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SafeWall_Reference)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeaveTwoBoxes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LeaveTwoBoxes_Reference)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeastLossWall)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LeastLossWall_Reference)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pennix

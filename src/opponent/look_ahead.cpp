@@ -1,5 +1,10 @@
-// The Genius look-ahead: every trial starts from a fresh copy of the board, so trials never
-// affect one another and the real board is touched only by the wall finally drawn.
+// The Genius look-ahead.
+//
+// The human's greedy reply takes the same boxes in whatever order it takes them: a box with
+// three sides stays on offer until it is taken, and drawing walls only ever offers more. So the
+// reply to what is on offer before any trial is played once, and each trial wall then only adds
+// the chains it opens on top of it, followed box by box and undone afterwards. Each distinct
+// wall is weighed once, though the scan meets a shared wall from both of its boxes.
 #include "look_ahead.h"
 
 namespace pennix {
@@ -12,6 +17,7 @@ constexpr int kLeaveTwoMinimumOwned = kBoxes / 5;
 // With two boxes left, handing them over would simply lose them.
 constexpr int kLeaveTwoLastBoxes = kBoxes - 2;
 constexpr int kNoGainYet = 999;
+constexpr std::int16_t kNotWeighed = -1;
 
 bool IsBoxOnOffer(const Game& game) {
     for (const Wall& wall : kScanOrder) {
@@ -23,11 +29,16 @@ bool IsBoxOnOffer(const Game& game) {
     return false;
 }
 
+bool IsFreeOn(const Board& board, const Wall& wall) {
+    return (board(wall.x, wall.y).Walls & wall.side) != wall.side;
+}
+
 }  // namespace
 
 void LookAhead::CopyBoardToScratch(const Board& board) {
     // Column 0 and row 0 are never written anywhere, so copying them too changes nothing.
     scratch_ = board;
+    saved_count_ = 0;
 }
 
 int LookAhead::CountHumanBoxesInCopy() const {
@@ -41,17 +52,17 @@ int LookAhead::CountHumanBoxesInCopy() const {
 }
 
 bool LookAhead::IsWallFreeInCopy(const Wall& wall) const {
-    return (scratch_(wall.x, wall.y).Walls & wall.side) != wall.side;
+    return IsFreeOn(scratch_, wall);
 }
 
-void LookAhead::PlaceWallInCopy(const Wall& wall) {
-    DrawWall(scratch_, wall);
-    // Every closed box of the copy is owned before the wall, so only the one or two boxes the
-    // wall borders can need an owner now.
-    ClaimIfClosed(scratch_(wall.x, wall.y));
-    Wall neighbour;
-    if (NeighbourOf(wall, neighbour)) {
-        ClaimIfClosed(scratch_(neighbour.x, neighbour.y));
+void LookAhead::Save(BoxCell& cell) {
+    saved_[saved_count_++] = {&cell, cell};
+}
+
+void LookAhead::UndoTo(int mark) {
+    while (saved_count_ > mark) {
+        const SavedCell& saved = saved_[--saved_count_];
+        *saved.cell = saved.value;
     }
 }
 
@@ -59,6 +70,27 @@ void LookAhead::ClaimIfClosed(BoxCell& box) {
     if (box.Owner == kNobody && box.Walls == kClosed) {
         box.Owner = kHuman;
         ++claimed_in_copy_;
+    }
+}
+
+void LookAhead::PlaceWallInCopy(const Wall& wall) {
+    // A drawn wall changes nothing; skipping it keeps the undo record within one entry per box
+    // side.
+    if (!IsWallFreeInCopy(wall)) {
+        return;
+    }
+    BoxCell& box = scratch_(wall.x, wall.y);
+    Save(box);
+    box.Walls |= wall.side;
+    // Every closed box of the copy is owned before the wall, so only the one or two boxes the
+    // wall borders can need an owner now.
+    ClaimIfClosed(box);
+    Wall across;
+    if (NeighbourOf(wall, across)) {
+        BoxCell& other = scratch_(across.x, across.y);
+        Save(other);
+        other.Walls |= across.side;
+        ClaimIfClosed(other);
     }
 }
 
@@ -77,39 +109,18 @@ bool LookAhead::TakeBoxInCopy() {
     return false;
 }
 
-bool LookAhead::IsClosingOrDrawn(const Board& board, const Wall& wall) const {
-    return !IsWallFreeInCopy(wall) || RaisesCountAbove(board, wall, 3);
+bool LookAhead::IsClosingOrDrawn(const Board& board, const Wall& wall) {
+    return !IsFreeOn(board, wall) || RaisesCountAbove(board, wall, 3);
 }
 
-void LookAhead::NoteBoxesOnOffer(const Board& board) {
-    on_offer_count_ = 0;
-    for (std::int16_t x = 1; x <= kColumns; ++x) {
-        for (std::int16_t y = 1; y <= kRows; ++y) {
-            if (WallCount(board(x, y).Walls) == 3) {
-                on_offer_[on_offer_count_++] = {x, y, 0};
-            }
-        }
-    }
-}
-
-int LookAhead::EvaluateTrial(const Wall& wall) {
-    // The greedy reply takes the same boxes whatever order it takes them in: a box with three
-    // sides stays on offer until it is taken, and taking one can only offer the box across the
-    // wall just drawn. So the reply follows chains from the boxes on offer instead of
-    // rescanning the board after every box, as TakeBoxInCopy does.
-    std::array<Wall, kBoxes + 2> pending;
+void LookAhead::TakeEverythingOnOffer(std::span<const Wall> boxes_to_look_at) {
+    // Taking a box can only offer the box across the wall just drawn, so the reply follows
+    // chains instead of rescanning the board; each box enters the stack at most once per wall.
+    auto& pending = pending_;
     int count = 0;
-    for (int i = 0; i < on_offer_count_; ++i) {
-        pending[count++] = on_offer_[i];
+    for (const Wall& box : boxes_to_look_at) {
+        pending[count++] = box;
     }
-    pending[count++] = wall;
-    Wall neighbour;
-    if (NeighbourOf(wall, neighbour)) {
-        pending[count++] = neighbour;
-    }
-    PlaceWallInCopy(wall);
-    int gain = claimed_in_copy_;
-    claimed_in_copy_ = 0;
     while (count > 0) {
         const Wall box = pending[--count];
         const int walls = scratch_(box.x, box.y).Walls;
@@ -118,16 +129,46 @@ int LookAhead::EvaluateTrial(const Wall& wall) {
         }
         const Wall missing{box.x, box.y, static_cast<std::int16_t>(kClosed & ~walls)};
         PlaceWallInCopy(missing);
-        if (NeighbourOf(missing, neighbour)) {
-            pending[count++] = neighbour;
+        Wall across;
+        if (NeighbourOf(missing, across)) {
+            pending[count++] = across;
         }
     }
-    gain += claimed_in_copy_;
-    claimed_in_copy_ = 0;
-    if (gain > 0) {
-        candidates_[candidate_count_++] = {wall.x, wall.y, wall.side,
-                                           static_cast<std::int16_t>(gain)};
+}
+
+void LookAhead::PrepareReply(const Board& board) {
+    CopyBoardToScratch(board);
+    std::array<Wall, kBoxes> on_offer;
+    int count = 0;
+    for (std::int16_t x = 1; x <= kColumns; ++x) {
+        for (std::int16_t y = 1; y <= kRows; ++y) {
+            if (WallCount(scratch_(x, y).Walls) == 3) {
+                on_offer[count++] = {x, y, 0};
+            }
+        }
     }
+    claimed_in_copy_ = 0;
+    TakeEverythingOnOffer({on_offer.data(), static_cast<std::size_t>(count)});
+    base_gain_ = claimed_in_copy_;
+    saved_count_ = 0;  // the reply is where every trial starts
+    gain_by_wall_.fill(kNotWeighed);
+}
+
+int LookAhead::TrialGain(const Wall& wall) {
+    std::int16_t& gain = gain_by_wall_[WallIndex(wall)];
+    if (gain != kNotWeighed) {
+        return gain;
+    }
+    // A wall the reply draws anyway adds nothing to what the reply wins.
+    claimed_in_copy_ = 0;
+    if (IsWallFreeInCopy(wall)) {
+        PlaceWallInCopy(wall);
+        Wall boxes[2] = {wall, wall};
+        const int sides = NeighbourOf(wall, boxes[1]) ? 2 : 1;
+        TakeEverythingOnOffer({boxes, static_cast<std::size_t>(sides)});
+        UndoTo(0);
+    }
+    gain = static_cast<std::int16_t>(base_gain_ + claimed_in_copy_);
     return gain;
 }
 
@@ -136,12 +177,13 @@ std::optional<Wall> LookAhead::FindLeaveTwoBoxes(const Game& game) {
     if (owned < kLeaveTwoMinimumOwned || owned == kLeaveTwoLastBoxes || !IsBoxOnOffer(game)) {
         return std::nullopt;
     }
-    candidate_count_ = 0;
-    NoteBoxesOnOffer(game.Board());
+    PrepareReply(game.Board());
+    // Every trial wins at least what is on offer already.
+    if (base_gain_ > 2) {
+        return std::nullopt;
+    }
     for (const Wall& wall : kScanOrder) {
-        CopyBoardToScratch(game.Board());
-        // The first candidate with a gain of two is played, so the trials after it can't matter.
-        if (!IsClosingOrDrawn(game.Board(), wall) && EvaluateTrial(wall) == 2) {
+        if (!IsClosingOrDrawn(game.Board(), wall) && TrialGain(wall) == 2) {
             return wall;
         }
     }
@@ -149,12 +191,15 @@ std::optional<Wall> LookAhead::FindLeaveTwoBoxes(const Game& game) {
 }
 
 std::optional<WallCandidate> LookAhead::FindLeastLossWall(const Game& game) {
+    PrepareReply(game.Board());
     candidate_count_ = 0;
-    NoteBoxesOnOffer(game.Board());
     for (const Wall& wall : kScanOrder) {
-        CopyBoardToScratch(game.Board());
-        if (IsWallFreeInCopy(wall)) {
-            EvaluateTrial(wall);
+        if (IsFreeOn(game.Board(), wall)) {
+            const int gain = TrialGain(wall);
+            if (gain > 0) {
+                candidates_[candidate_count_++] = {wall.x, wall.y, wall.side,
+                                                   static_cast<std::int16_t>(gain)};
+            }
         }
     }
     std::optional<WallCandidate> best;

@@ -1,5 +1,5 @@
-// The Genius look-ahead: trial walls on a scratch copy of the board, each followed by the
-// human's greedy reply, to count what a wall gives away.
+// The Genius look-ahead: what a wall would give away, judged by playing the wall and the
+// human's greedy reply on a scratch copy of the board.
 #pragma once
 
 #include <array>
@@ -13,40 +13,57 @@ namespace pennix {
 
 class LookAhead {
   public:
-    // Late in the game, with a box on offer, the first wall that closes nothing and after which
-    // the human would win exactly two boxes; nothing early, at 78 owned or without such a wall.
+    // Late in the game, with a box on offer, the first wall in scan order that closes nothing
+    // and after which the human would win exactly two boxes; nothing early, at 78 owned or
+    // without such a wall.
     std::optional<Wall> FindLeaveTwoBoxes(const Game& game);
 
     // The free wall after which the human would win the fewest boxes (first in scan order among
     // equals), with that count as its Gain; nothing when no free wall gives anything away.
     std::optional<WallCandidate> FindLeastLossWall(const Game& game);
 
-    // The scratch-board steps, public so that tests can check each one.
-    void CopyBoardToScratch(const Board& board);
-    int CountHumanBoxesInCopy() const;
-    bool IsWallFreeInCopy(const Wall& wall) const;
-    void PlaceWallInCopy(const Wall& wall);
-    bool TakeBoxInCopy();
-    bool IsClosingOrDrawn(const Board& board, const Wall& wall) const;
-
-    const Board& ScratchBoard() const { return scratch_; }
-    // The trials the last search recorded, in scan order.
+    // The free walls FindLeastLossWall weighed that give something away, in scan order.
     std::span<const WallCandidate> CandidateList() const {
         return {candidates_.data(), static_cast<std::size_t>(candidate_count_)};
     }
 
+    // The steps on the scratch board, public so that tests can check each one.
+    void CopyBoardToScratch(const Board& board);
+    int CountHumanBoxesInCopy() const;
+    bool IsWallFreeInCopy(const Wall& wall) const;
+    // Draws the wall on the copy and gives every box it closes to the human.
+    void PlaceWallInCopy(const Wall& wall);
+    // Takes the first box in scan order that has three sides; false when there is none.
+    bool TakeBoxInCopy();
+    // True when the wall is drawn on the board or would give one of its boxes four sides.
+    static bool IsClosingOrDrawn(const Board& board, const Wall& wall);
+
+    const Board& ScratchBoard() const { return scratch_; }
+
   private:
-    // Remembers the boxes with three sides before any trial wall: the reply starts from them.
-    void NoteBoxesOnOffer(const Board& board);
-    // Plays the trial wall and the greedy reply on the scratch board and returns the boxes the
-    // human would win; records the wall when that is more than none.
-    int EvaluateTrial(const Wall& wall);
+    struct SavedCell {
+        BoxCell* cell;
+        BoxCell value;
+    };
+
+    // Copies the board and plays the human's reply to what is on offer already; every trial
+    // starts from there.
+    void PrepareReply(const Board& board);
+    // The boxes the human wins after the wall: the reply's own plus what the wall opens.
+    int TrialGain(const Wall& wall);
+    // The human takes every box with three sides, and every box that taking opens in turn.
+    void TakeEverythingOnOffer(std::span<const Wall> boxes_to_look_at);
     void ClaimIfClosed(BoxCell& box);
+    void Save(BoxCell& cell);
+    void UndoTo(int mark);
 
     Board scratch_;
     int claimed_in_copy_ = 0;
-    std::array<Wall, kBoxes> on_offer_{};
-    int on_offer_count_ = 0;
+    int base_gain_ = 0;
+    std::array<std::int16_t, kWallCount> gain_by_wall_{};
+    std::array<SavedCell, 2 * kWallCount> saved_{};
+    int saved_count_ = 0;
+    std::array<Wall, kBoxes + 2> pending_{};  // boxes the reply still has to look at
     std::array<WallCandidate, kCandidateCapacity> candidates_{};
     int candidate_count_ = 0;
 };

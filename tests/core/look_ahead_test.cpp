@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <vector>
 
 #include "game/game.h"
 #include "opponent/opponent.h"
@@ -180,42 +179,6 @@ TEST_F(LookAheadTest, GainCountsBothBoxesWhenTheLastWallClosesTwo) {
     for (const WallCandidate& c : opponent.Look().CandidateList()) {
         EXPECT_EQ(c.Gain, 4);
     }
-}
-
-// The reply the look-ahead follows along chains must win exactly the boxes that taking the
-// first box in scan order, again and again, wins.
-TEST_F(LookAheadTest, ChainFollowingReplyAgreesWithTheScanningReply) {
-    LookAhead scanning;
-    int positions = 0;
-    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-        game.NewGame();
-        game.Random().Seed(seed);
-        while (!game.GameOver()) {
-            std::vector<WallCandidate> expected;
-            for (const Wall& wall : kScanOrder) {
-                scanning.CopyBoardToScratch(game.Board());
-                if (!scanning.IsWallFreeInCopy(wall)) {
-                    continue;
-                }
-                const int before = scanning.CountHumanBoxesInCopy();
-                scanning.PlaceWallInCopy(wall);
-                while (scanning.TakeBoxInCopy()) {
-                }
-                const int gain = scanning.CountHumanBoxesInCopy() - before;
-                if (gain > 0) {
-                    expected.push_back(
-                        {wall.x, wall.y, wall.side, static_cast<std::int16_t>(gain)});
-                }
-            }
-            opponent.Look().FindLeastLossWall(game);
-            const auto found = opponent.Look().CandidateList();
-            ASSERT_EQ(std::vector<WallCandidate>(found.begin(), found.end()), expected)
-                << DrawBoard(game.Board());
-            ++positions;
-            opponent.PlayLevel(seed % 2 == 0 ? Level::Medium : Level::Genius);
-        }
-    }
-    EXPECT_GT(positions, 30 * 100);
 }
 
 TEST_F(LookAheadTest, NothingToFindOnAFullBoard) {
