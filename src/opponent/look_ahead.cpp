@@ -19,15 +19,9 @@ constexpr int kLeaveTwoLastBoxes = kBoxes - 2;
 constexpr int kNoGainYet = 999;
 constexpr std::int16_t kNotWeighed = -1;
 
-bool IsBoxOnOffer(const Game& game) {
-    for (const Wall& wall : kScanOrder) {
-        if (game.IsWallFree(wall.x, wall.y, wall.side) &&
-            (game.Board()(wall.x, wall.y).Walls | wall.side) == kClosed) {
-            return true;
-        }
-    }
-    return false;
-}
+// By side bit: the step to the box across that side, and the same wall's bit on that box.
+constexpr std::array<int, 9> kStepAcross = {0, -1, 1, 0, -(kColumns + 2), 0, 0, 0, kColumns + 2};
+constexpr std::array<std::uint8_t, 9> kSideAcross = {0, kRight, kLeft, 0, kBottom, 0, 0, 0, kTop};
 
 bool IsFreeOn(const Board& board, const Wall& wall) {
     return (board(wall.x, wall.y).Walls & wall.side) != wall.side;
@@ -36,72 +30,49 @@ bool IsFreeOn(const Board& board, const Wall& wall) {
 }  // namespace
 
 void LookAhead::CopyBoardToScratch(const Board& board) {
-    // Column 0 and row 0 are never written anywhere, so copying them too changes nothing.
-    scratch_ = board;
+    scratch_.fill(kClosed);
+    human_in_copy_ = 0;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            scratch_[Cell(x, y)] = static_cast<std::uint8_t>(board(x, y).Walls);
+            human_in_copy_ += board(x, y).Owner == kHuman ? 1 : 0;
+        }
+    }
+    claimed_in_copy_ = 0;
     saved_count_ = 0;
 }
 
-int LookAhead::CountHumanBoxesInCopy() const {
-    int count = 0;
-    for (int x = 1; x <= kColumns; ++x) {
-        for (int y = 1; y <= kRows; ++y) {
-            count += scratch_(x, y).Owner == kHuman ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 bool LookAhead::IsWallFreeInCopy(const Wall& wall) const {
-    return IsFreeOn(scratch_, wall);
+    return (scratch_[Cell(wall.x, wall.y)] & wall.side) == 0;
 }
 
-void LookAhead::Save(BoxCell& cell) {
-    saved_[saved_count_++] = {&cell, cell};
-}
-
-void LookAhead::UndoTo(int mark) {
-    while (saved_count_ > mark) {
-        const SavedCell& saved = saved_[--saved_count_];
-        *saved.cell = saved.value;
-    }
-}
-
-void LookAhead::ClaimIfClosed(BoxCell& box) {
-    if (box.Owner == kNobody && box.Walls == kClosed) {
-        box.Owner = kHuman;
-        ++claimed_in_copy_;
+void LookAhead::DrawSide(int cell, int side) {
+    // Every closed box of the copy is owned already, so a box the wall closes is the human's.
+    saved_[saved_count_++] = {static_cast<std::uint8_t>(cell), scratch_[cell]};
+    scratch_[cell] |= static_cast<std::uint8_t>(side);
+    claimed_in_copy_ += scratch_[cell] == kClosed ? 1 : 0;
+    const int across = cell + kStepAcross[side];
+    if ((scratch_[across] & kSideAcross[side]) == 0) {  // frame cells have every side drawn
+        saved_[saved_count_++] = {static_cast<std::uint8_t>(across), scratch_[across]};
+        scratch_[across] |= kSideAcross[side];
+        claimed_in_copy_ += scratch_[across] == kClosed ? 1 : 0;
     }
 }
 
 void LookAhead::PlaceWallInCopy(const Wall& wall) {
-    // A drawn wall changes nothing; skipping it keeps the undo record within one entry per box
-    // side.
-    if (!IsWallFreeInCopy(wall)) {
-        return;
-    }
-    BoxCell& box = scratch_(wall.x, wall.y);
-    Save(box);
-    box.Walls |= wall.side;
-    // Every closed box of the copy is owned before the wall, so only the one or two boxes the
-    // wall borders can need an owner now.
-    ClaimIfClosed(box);
-    Wall across;
-    if (NeighbourOf(wall, across)) {
-        BoxCell& other = scratch_(across.x, across.y);
-        Save(other);
-        other.Walls |= across.side;
-        ClaimIfClosed(other);
+    if (IsWallFreeInCopy(wall)) {
+        DrawSide(Cell(wall.x, wall.y), wall.side);
     }
 }
 
 bool LookAhead::TakeBoxInCopy() {
     // In scan order the first wall that completes a box is the one free side of the first box,
     // column by column, that has three sides drawn.
-    for (std::int16_t x = 1; x <= kColumns; ++x) {
-        for (std::int16_t y = 1; y <= kRows; ++y) {
-            const int walls = scratch_(x, y).Walls;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            const int walls = scratch_[Cell(x, y)];
             if (WallCount(walls) == 3) {
-                PlaceWallInCopy({x, y, static_cast<std::int16_t>(kClosed & ~walls)});
+                DrawSide(Cell(x, y), kClosed & ~walls);
                 return true;
             }
         }
@@ -113,42 +84,39 @@ bool LookAhead::IsClosingOrDrawn(const Board& board, const Wall& wall) {
     return !IsFreeOn(board, wall) || RaisesCountAbove(board, wall, 3);
 }
 
-void LookAhead::TakeEverythingOnOffer(std::span<const Wall> boxes_to_look_at) {
+void LookAhead::TakeEverythingPending() {
     // Taking a box can only offer the box across the wall just drawn, so the reply follows
-    // chains instead of rescanning the board; each box enters the stack at most once per wall.
-    auto& pending = pending_;
-    int count = 0;
-    for (const Wall& box : boxes_to_look_at) {
-        pending[count++] = box;
-    }
-    while (count > 0) {
-        const Wall box = pending[--count];
-        const int walls = scratch_(box.x, box.y).Walls;
+    // chains instead of rescanning the board.
+    while (pending_count_ > 0) {
+        const int cell = pending_[--pending_count_];
+        const int walls = scratch_[cell];
         if (WallCount(walls) != 3) {
             continue;
         }
-        const Wall missing{box.x, box.y, static_cast<std::int16_t>(kClosed & ~walls)};
-        PlaceWallInCopy(missing);
-        Wall across;
-        if (NeighbourOf(missing, across)) {
-            pending[count++] = across;
-        }
+        const int missing = kClosed & ~walls;
+        DrawSide(cell, missing);
+        pending_[pending_count_++] = static_cast<std::uint8_t>(cell + kStepAcross[missing]);
+    }
+}
+
+void LookAhead::UndoTo(int mark) {
+    while (saved_count_ > mark) {
+        const SavedCell& saved = saved_[--saved_count_];
+        scratch_[saved.cell] = saved.walls;
     }
 }
 
 void LookAhead::PrepareReply(const Board& board) {
     CopyBoardToScratch(board);
-    std::array<Wall, kBoxes> on_offer;
-    int count = 0;
-    for (std::int16_t x = 1; x <= kColumns; ++x) {
-        for (std::int16_t y = 1; y <= kRows; ++y) {
-            if (WallCount(scratch_(x, y).Walls) == 3) {
-                on_offer[count++] = {x, y, 0};
+    pending_count_ = 0;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            if (WallCount(scratch_[Cell(x, y)]) == 3) {
+                pending_[pending_count_++] = static_cast<std::uint8_t>(Cell(x, y));
             }
         }
     }
-    claimed_in_copy_ = 0;
-    TakeEverythingOnOffer({on_offer.data(), static_cast<std::size_t>(count)});
+    TakeEverythingPending();
     base_gain_ = claimed_in_copy_;
     saved_count_ = 0;  // the reply is where every trial starts
     gain_by_wall_.fill(kNotWeighed);
@@ -160,26 +128,30 @@ int LookAhead::TrialGain(const Wall& wall) {
         return gain;
     }
     // A wall the reply draws anyway adds nothing to what the reply wins.
-    claimed_in_copy_ = 0;
+    int opened = 0;
     if (IsWallFreeInCopy(wall)) {
-        PlaceWallInCopy(wall);
-        Wall boxes[2] = {wall, wall};
-        const int sides = NeighbourOf(wall, boxes[1]) ? 2 : 1;
-        TakeEverythingOnOffer({boxes, static_cast<std::size_t>(sides)});
+        const int cell = Cell(wall.x, wall.y);
+        DrawSide(cell, wall.side);
+        pending_[0] = static_cast<std::uint8_t>(cell);
+        pending_[1] = static_cast<std::uint8_t>(cell + kStepAcross[wall.side]);
+        pending_count_ = 2;
+        TakeEverythingPending();
+        opened = claimed_in_copy_ - base_gain_;
         UndoTo(0);
+        claimed_in_copy_ = base_gain_;
     }
-    gain = static_cast<std::int16_t>(base_gain_ + claimed_in_copy_);
+    gain = static_cast<std::int16_t>(base_gain_ + opened);
     return gain;
 }
 
 std::optional<Wall> LookAhead::FindLeaveTwoBoxes(const Game& game) {
     const int owned = game.HumanBoxes() + game.ComputerBoxes();
-    if (owned < kLeaveTwoMinimumOwned || owned == kLeaveTwoLastBoxes || !IsBoxOnOffer(game)) {
+    if (owned < kLeaveTwoMinimumOwned || owned == kLeaveTwoLastBoxes || game.GameOver()) {
         return std::nullopt;
     }
     PrepareReply(game.Board());
-    // Every trial wins at least what is on offer already.
-    if (base_gain_ > 2) {
+    // Nothing on offer, nothing to hand over; and every trial wins at least what is on offer.
+    if (base_gain_ == 0 || base_gain_ > 2) {
         return std::nullopt;
     }
     for (const Wall& wall : kScanOrder) {

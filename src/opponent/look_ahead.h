@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -29,7 +30,7 @@ class LookAhead {
 
     // The steps on the scratch board, public so that tests can check each one.
     void CopyBoardToScratch(const Board& board);
-    int CountHumanBoxesInCopy() const;
+    int CountHumanBoxesInCopy() const { return human_in_copy_ + claimed_in_copy_; }
     bool IsWallFreeInCopy(const Wall& wall) const;
     // Draws the wall on the copy and gives every box it closes to the human.
     void PlaceWallInCopy(const Wall& wall);
@@ -38,32 +39,38 @@ class LookAhead {
     // True when the wall is drawn on the board or would give one of its boxes four sides.
     static bool IsClosingOrDrawn(const Board& board, const Wall& wall);
 
-    const Board& ScratchBoard() const { return scratch_; }
-
   private:
-    struct SavedCell {
-        BoxCell* cell;
-        BoxCell value;
-    };
+    // The scratch board keeps only the sides of each box, with a frame of cells around the
+    // boxes whose sides are all drawn, so that a step to the next box never needs a bounds test
+    // and a frame cell never closes.
+    static constexpr int kStride = kColumns + 2;
+    static constexpr int kCells = kStride * (kRows + 2);
+    static constexpr int Cell(int x, int y) { return y * kStride + x; }
 
     // Copies the board and plays the human's reply to what is on offer already; every trial
     // starts from there.
     void PrepareReply(const Board& board);
     // The boxes the human wins after the wall: the reply's own plus what the wall opens.
     int TrialGain(const Wall& wall);
-    // The human takes every box with three sides, and every box that taking opens in turn.
-    void TakeEverythingOnOffer(std::span<const Wall> boxes_to_look_at);
-    void ClaimIfClosed(BoxCell& box);
-    void Save(BoxCell& cell);
+    void DrawSide(int cell, int side);
+    // The human takes every box with three sides among those pending, and every box that
+    // taking opens in turn.
+    void TakeEverythingPending();
     void UndoTo(int mark);
 
-    Board scratch_;
+    std::array<std::uint8_t, kCells> scratch_{};
+    int human_in_copy_ = 0;
     int claimed_in_copy_ = 0;
     int base_gain_ = 0;
     std::array<std::int16_t, kWallCount> gain_by_wall_{};
+    std::array<std::uint8_t, kCells> pending_{};
+    int pending_count_ = 0;
+    struct SavedCell {
+        std::uint8_t cell;
+        std::uint8_t walls;
+    };
     std::array<SavedCell, 2 * kWallCount> saved_{};
     int saved_count_ = 0;
-    std::array<Wall, kBoxes + 2> pending_{};  // boxes the reply still has to look at
     std::array<WallCandidate, kCandidateCapacity> candidates_{};
     int candidate_count_ = 0;
 };

@@ -8,6 +8,10 @@ namespace {
 // The side numbers of a random draw, 1..4, in the order top, bottom, left, right.
 constexpr std::array<std::int16_t, 4> kRandomSides{kTop, kBottom, kLeft, kRight};
 
+bool IsFreeOn(const Board& board, const Wall& wall) {
+    return (board(wall.x, wall.y).Walls & wall.side) == 0;
+}
+
 }  // namespace
 
 void Opponent::ComputerMove(Level level) {
@@ -87,10 +91,17 @@ void Opponent::RandomWall() {
 }
 
 std::optional<Wall> Opponent::FindBoxToTake() const {
-    for (const Wall& wall : kScanOrder) {
-        if (game_.IsWallFree(wall.x, wall.y, wall.side) &&
-            (game_.Board()(wall.x, wall.y).Walls | wall.side) == kClosed) {
-            return wall;
+    if (game_.GameOver()) {
+        return std::nullopt;
+    }
+    // In scan order the first wall that completes a box is the one free side of the first box,
+    // column by column, that has three sides drawn.
+    for (std::int16_t x = 1; x <= kColumns; ++x) {
+        for (std::int16_t y = 1; y <= kRows; ++y) {
+            const int walls = game_.Board()(x, y).Walls;
+            if (WallCount(walls) == 3) {
+                return Wall{x, y, static_cast<std::int16_t>(kClosed & ~walls)};
+            }
         }
     }
     return std::nullopt;
@@ -111,9 +122,14 @@ bool Opponent::IsUnsafeWall(int x, int y, int side) const {
 
 void Opponent::ListSafeWalls() {
     safe_count_ = 0;
+    if (game_.GameOver()) {
+        return;
+    }
+    const Board& board = game_.Board();
     for (const Wall& wall : kScanOrder) {
-        if (game_.IsWallFree(wall.x, wall.y, wall.side) &&
-            !IsUnsafeWall(wall.x, wall.y, wall.side)) {
+        // A box with two sides already makes every one of its free sides unsafe.
+        if (WallCount(board(wall.x, wall.y).Walls) < 2 && IsFreeOn(board, wall) &&
+            !RaisesCountAbove(board, wall, 2)) {
             safe_list_[safe_count_++] = {wall.x, wall.y, wall.side, 0};
         }
     }
