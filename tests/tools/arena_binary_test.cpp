@@ -1,0 +1,144 @@
+// The built pennix-arena as a user meets it: help, bad arguments, bad records, and its results.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "record_texts.h"
+#include "run_arena.h"
+
+namespace pennix::arena::testing {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+bool IsOneLine(const std::string& text) {
+    return !text.empty() && text.back() == '\n' && std::count(text.begin(), text.end(), '\n') == 1;
+}
+
+TEST(ArenaBinary, HelpOnEveryCommandExitsZero) {
+    for (const Arguments& arguments :
+         {Arguments{"--help"}, Arguments{"-h"}, Arguments{"analyze", "--help"},
+          Arguments{"match", "--help"}, Arguments{"match", "easy", "--help"}}) {
+        const ArenaRun run = RunArena(arguments);
+        EXPECT_EQ(run.exit_status, 0) << arguments.back();
+        EXPECT_NE(run.out.find("Usage:"), std::string::npos) << arguments.back();
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_NE(RunArena({"match", "--help"}).out.find("1.96"), std::string::npos);
+}
+
+TEST(ArenaBinary, NoCommandPrintsHelpAsAnError) {
+    const ArenaRun run = RunArena({});
+    EXPECT_EQ(run.exit_status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+}
+
+TEST(ArenaBinary, ABadArgumentIsOneLineAndExitStatusTwo) {
+    const Arguments cases[] = {
+        {"bogus"},
+        {"analyze", "extra"},
+        {"--frobnicate"},
+        {"match"},
+        {"match", "easy"},
+        {"match", "easy", "Genius"},
+        {"match", "expert", "easy"},
+        {"match", "easy", "hard", "extra"},
+        {"match", "easy", "hard", "--games"},
+        {"match", "easy", "hard", "--games", "0"},
+        {"match", "easy", "hard", "--games", "ten"},
+        {"match", "easy", "hard", "--games", "99999999999"},
+        {"match", "easy", "hard", "--jobs", "0"},
+        {"match", "easy", "hard", "--jobs", "65"},
+        {"match", "easy", "hard", "--seed", "-1"},
+        {"match", "easy", "hard", "--seed", "0x10"},
+        {"match", "easy", "hard", "--seed", "18446744073709551616"},
+        {"match", "easy", "hard", "--level", "hard"},
+    };
+    for (const Arguments& arguments : cases) {
+        const ArenaRun run = RunArena(arguments);
+        std::string shown;
+        for (const std::string& argument : arguments) {
+            shown += argument + " ";
+        }
+        EXPECT_EQ(run.exit_status, 2) << shown;
+        EXPECT_EQ(run.out, "") << shown;
+        EXPECT_TRUE(IsOneLine(run.err)) << shown << "-> " << run.err;
+    }
+}
+
+TEST(ArenaBinary, ABadRecordIsReportedByLineWithNothingOnStandardOutput) {
+    const ArenaRun drawn = RunArena({"analyze"}, "# start\r\n1 1 top\r\n\r\n1 1 top\r\n");
+    EXPECT_EQ(drawn.exit_status, 2);
+    EXPECT_EQ(drawn.out, "");
+    EXPECT_EQ(drawn.err, "line 4: wall 1 1 top is already drawn\n");
+
+    const ArenaRun malformed = RunArena({"analyze"}, "1 1 top\n2 \x1b[31m bottom\n");
+    EXPECT_EQ(malformed.exit_status, 2);
+    EXPECT_EQ(malformed.out, "");
+    EXPECT_EQ(malformed.err.rfind("line 2: ", 0), 0u) << malformed.err;
+    EXPECT_TRUE(IsOneLine(malformed.err));
+    EXPECT_EQ(malformed.err.find('\x1b'), std::string::npos);
+
+    const ArenaRun over = RunArena({"analyze"}, AllWallsRecord() + "1 1 top\n");
+    EXPECT_EQ(over.exit_status, 2);
+    EXPECT_EQ(over.out, "");
+    EXPECT_EQ(over.err.rfind("line 179: ", 0), 0u) << over.err;
+}
+
+TEST(ArenaBinary, AnalyzePrintsOneJsonLine) {
+    const ArenaRun run = RunArena({"analyze"}, "\t1 1 top  \n# the computer answers\n1 1 left\n");
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_EQ(run.err, "");
+    ASSERT_TRUE(IsOneLine(run.out));
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["current_player"], "H");
+    // 320 (box, side) pairs, less the two drawn and the four that would give (1, 1) a third side.
+    EXPECT_EQ(json["safe_walls"].size(), 314u);
+    EXPECT_EQ(run.out.rfind("{\"current_player\": \"H\", \"human_boxes\": 0, ", 0), 0u);
+}
+
+nlohmann::json MatchJson(const Arguments& extra) {
+    Arguments arguments{"match", "hard", "genius", "--games", "40", "--seed", "3", "--json"};
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    const ArenaRun run = RunArena(arguments);
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_TRUE(IsOneLine(run.out));
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(ArenaBinary, MatchResultsDoNotDependOnTheNumberOfJobs) {
+    const nlohmann::json one = MatchJson({"--jobs", "1"});
+    const nlohmann::json two = MatchJson({"--jobs", "2"});
+    for (int side = 0; side < 2; ++side) {
+        for (const char* key : {"level", "first_moves", "wins", "draws", "losses", "mean_boxes",
+                                "score", "score_low", "score_high", "thinking_walls"}) {
+            EXPECT_EQ(one["sides"][side][key], two["sides"][side][key]) << key;
+        }
+    }
+    EXPECT_EQ(two["jobs"], 2);
+}
+
+TEST(ArenaBinary, MatchTableGoesToStandardOutputOnly) {
+    const ArenaRun run = RunArena({"match", "medium", "hard", "--games", "4"});
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_EQ(run.err, "");  // no progress bar when standard error is not a terminal
+    EXPECT_EQ(run.out.rfind("medium vs hard: 4 games, seed 1, 1 jobs\n", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("games per second"), std::string::npos) << run.out;
+}
+
+// Like a chess engine's bench signature: a change in what the computer plays shows up here.
+TEST(ArenaBinary, MatchSignatureForAFixedSeed) {
+    const ArenaRun run =
+        RunArena({"match", "easy", "genius", "--games", "20", "--seed", "7", "--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const nlohmann::json easy = nlohmann::json::parse(run.out)["sides"][0];
+    EXPECT_EQ(easy["wins"], 0);
+    EXPECT_EQ(easy["draws"], 0);
+    EXPECT_EQ(easy["losses"], 20);
+    EXPECT_EQ(easy["mean_boxes"], 1.8);
+}
+
+}  // namespace
+}  // namespace pennix::arena::testing

@@ -1,0 +1,87 @@
+// Runs the binary with its three standard streams on temporary files, so that large outputs can
+// never block on a full pipe.
+#include "run_arena.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace pennix::arena::testing {
+
+namespace {
+
+// A temporary file, removed when it goes out of scope.
+class TempFile {
+  public:
+    explicit TempFile(const std::string& contents) {
+        std::string pattern = ::testing::TempDir() + "arena_XXXXXX";
+        fd_ = mkstemp(pattern.data());
+        if (fd_ < 0) {
+            throw std::runtime_error("cannot create a temporary file");
+        }
+        path_ = pattern;
+        if (write(fd_, contents.data(), contents.size()) != static_cast<ssize_t>(contents.size())) {
+            throw std::runtime_error("cannot write a temporary file");
+        }
+        lseek(fd_, 0, SEEK_SET);
+    }
+    ~TempFile() {
+        close(fd_);
+        unlink(path_.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    int Descriptor() const { return fd_; }
+    std::string Contents() const {
+        std::ifstream file(path_, std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+  private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+}  // namespace
+
+ArenaRun RunArena(const std::vector<std::string>& arguments, const std::string& input) {
+    TempFile in(input);
+    TempFile out("");
+    TempFile err("");
+    std::vector<char*> argv;
+    std::string program = PENNIX_ARENA_PATH;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = arguments;
+    for (std::string& argument : copies) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(in.Descriptor(), STDIN_FILENO);
+        dup2(out.Descriptor(), STDOUT_FILENO);
+        dup2(err.Descriptor(), STDERR_FILENO);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ArenaRun run;
+    run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = out.Contents();
+    run.err = err.Contents();
+    return run;
+}
+
+}  // namespace pennix::arena::testing

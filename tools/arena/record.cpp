@@ -1,0 +1,150 @@
+// Reading game records: the grammar of a line, and replaying the walls by the game's rules.
+#include "record.h"
+
+#include <array>
+#include <vector>
+
+#include "text.h"
+
+namespace pennix::arena {
+
+namespace {
+
+struct SideName {
+    std::string_view name;
+    std::int16_t side;
+};
+
+constexpr std::array<SideName, 4> kSideNames{{
+    {"top", kTop},
+    {"bottom", kBottom},
+    {"left", kLeft},
+    {"right", kRight},
+}};
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::vector<std::string_view> SplitFields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(line[i])) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && !IsBlank(line[i])) {
+            ++i;
+        }
+        if (i > start) {
+            fields.push_back(line.substr(start, i - start));
+        }
+    }
+    return fields;
+}
+
+bool IsBlankOrComment(std::string_view line) {
+    for (char c : line) {
+        if (!IsBlank(c)) {
+            return c == '#';
+        }
+    }
+    return true;
+}
+
+// A coordinate in 1..limit, or the reason it is not one.
+std::variant<std::int16_t, std::string> ParseCoordinate(std::string_view name,
+                                                        std::string_view field, int limit) {
+    const std::string range = "1.." + std::to_string(limit);
+    if (!IsDecimal(field)) {
+        return std::string(name) + " must be a whole number " + range + ", found " + Quoted(field);
+    }
+    const auto value = ParseDecimal(field);
+    if (!value || *value < 1 || *value > static_cast<std::uint64_t>(limit)) {
+        return std::string(name) + " " + Quoted(field) + " is out of range " + range;
+    }
+    return static_cast<std::int16_t>(*value);
+}
+
+std::variant<std::int16_t, std::string> ParseSide(std::string_view field) {
+    for (const SideName& entry : kSideNames) {
+        if (entry.name == field) {
+            return entry.side;
+        }
+    }
+    return "unknown side " + Quoted(field) + " (expected top, bottom, left or right)";
+}
+
+}  // namespace
+
+RecordLine ParseRecordLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (IsBlankOrComment(line)) {
+        return NoWall{};
+    }
+    const std::vector<std::string_view> fields = SplitFields(line);
+    if (fields.size() != 3) {
+        return "expected three fields X Y SIDE, found " + std::to_string(fields.size());
+    }
+    const auto x = ParseCoordinate("X", fields[0], kColumns);
+    if (const auto* message = std::get_if<std::string>(&x)) {
+        return *message;
+    }
+    const auto y = ParseCoordinate("Y", fields[1], kRows);
+    if (const auto* message = std::get_if<std::string>(&y)) {
+        return *message;
+    }
+    const auto side = ParseSide(fields[2]);
+    if (const auto* message = std::get_if<std::string>(&side)) {
+        return *message;
+    }
+    return Wall{std::get<std::int16_t>(x), std::get<std::int16_t>(y), std::get<std::int16_t>(side)};
+}
+
+std::string RecordError::Text() const {
+    return "line " + std::to_string(line) + ": " + message;
+}
+
+std::string WallText(const Wall& wall) {
+    std::string_view side = "?";
+    for (const SideName& entry : kSideNames) {
+        if (entry.side == wall.side) {
+            side = entry.name;
+        }
+    }
+    return std::to_string(wall.x) + " " + std::to_string(wall.y) + " " + std::string(side);
+}
+
+std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
+    std::string text;
+    int number = 0;
+    while (std::getline(record, text)) {
+        ++number;
+        const RecordLine line = ParseRecordLine(text);
+        if (const auto* message = std::get_if<std::string>(&line)) {
+            return RecordError{number, *message};
+        }
+        const auto* wall = std::get_if<Wall>(&line);
+        if (wall == nullptr) {
+            continue;
+        }
+        if (game.GameOver()) {
+            return RecordError{number,
+                               "the game is over: wall " + WallText(*wall) + " cannot be drawn"};
+        }
+        if (!game.IsWallFree(wall->x, wall->y, wall->side)) {
+            return RecordError{number, "wall " + WallText(*wall) + " is already drawn"};
+        }
+        game.PlaceWall(wall->x, wall->y, wall->side, false);
+    }
+    // A read that fails part-way must not pass for a shorter record.
+    if (record.bad()) {
+        return RecordError{number + 1, "the record could not be read"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace pennix::arena

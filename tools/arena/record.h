@@ -1,0 +1,38 @@
+// A game record: one wall per line as "X Y SIDE", replayed from a new game by the game's rules.
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "game/board.h"
+#include "game/game.h"
+
+namespace pennix::arena {
+
+// A line that carries no wall: blank, or a comment starting with '#'.
+struct NoWall {};
+
+// What one line of a record says: nothing, a wall, or why it cannot be read.
+using RecordLine = std::variant<NoWall, Wall, std::string>;
+
+RecordLine ParseRecordLine(std::string_view line);
+
+struct RecordError {
+    int line = 0;  // counted from 1, blank lines and comments included
+    std::string message;
+
+    // "line N: message", the form in which the error is reported.
+    std::string Text() const;
+};
+
+// Draws the record's walls on a game that has just been started, the human first. Stops at the
+// first line that cannot be read or whose wall is not free.
+std::optional<RecordError> PlayRecord(std::istream& record, Game& game);
+
+// "3 5 right": a wall as a record writes it.
+std::string WallText(const Wall& wall);
+
+}  // namespace pennix::arena
