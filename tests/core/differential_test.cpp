@@ -7,6 +7,7 @@
 #include "board_picture.h"
 #include "game/game.h"
 #include "opponent/opponent.h"
+#include "positions.h"
 #include "reference_finders.h"
 
 #ifndef PENNIX_DIFFERENTIAL_POSITIONS
@@ -41,6 +42,26 @@ TEST(DifferentialTest, ProductionFindersAgreeWithTheReference) {
                 << testing::DrawBoard(game.Board());
             ++positions;
             opponent.PlayLevel(game.CurrentPlayer() == kHuman ? first : second);
+        }
+    }
+}
+
+TEST(DifferentialTest, ProductionFindersAgreeOnTheWorkedPositions) {
+    const char* pictures[] = {testing::kChainOfFive, testing::kChainOfFiveSixteenOwned,
+                              testing::kChainOfFiveFifteenOwned, testing::kTwoBoxesOnOffer,
+                              testing::kThreeChainsInTheTopRow};
+    std::vector<Board> boards = {Board{}, testing::FullBoard()};
+    for (const char* picture : pictures) {
+        boards.push_back(testing::ParseBoard(picture));
+    }
+    Game game;
+    Opponent opponent(game);
+    LookAhead look;
+    for (const Board& board : boards) {
+        for (char player : {kHuman, kComputer}) {
+            game.LoadPosition(board, player);
+            ASSERT_NO_FATAL_FAILURE(ExpectSameFinds(game, opponent, look))
+                << testing::DrawBoard(board);
         }
     }
 }
