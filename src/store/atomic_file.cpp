@@ -1,0 +1,197 @@
+// Reading a small file without trusting it, and replacing a file atomically, with POSIX calls.
+#include "atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <optional>
+#include <string>
+
+namespace pennix {
+namespace {
+
+constexpr int kTemporaryNameAttempts = 100;
+
+// Closes the descriptor it holds when it goes out of scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+    // Closes now, reporting the error a delayed write may only show at this point.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+bool ReadInto(int fd, std::string& bytes, std::size_t wanted) {
+    std::array<char, 64 * 1024> chunk;
+    while (bytes.size() < wanted) {
+        const std::size_t ask = std::min(chunk.size(), wanted - bytes.size());
+        const ssize_t got = ::read(fd, chunk.data(), ask);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// A link is followed so that the file it names is replaced rather than the link itself.
+std::optional<std::filesystem::path> ResolveLink(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(file, error)) {
+        return file;
+    }
+    std::filesystem::path target = std::filesystem::canonical(file, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return target;
+}
+
+// Opened with mode 0666 so that a new file gets the permissions the user's umask gives it.
+std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path& file, int& fd) {
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path directory =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const std::string name = "." + file.filename().string() + ".tmp-" +
+                                 std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        std::filesystem::path temporary = directory / name;
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            return temporary;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+void KeepOwnerAndMode(int fd, const struct stat& old) {
+    ::fchmod(fd, old.st_mode & 07777);
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+        // Only a privileged process may give a file away; otherwise the new owner is the writer.
+        [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+    }
+}
+
+// Makes the rename itself durable; a failure here loses nothing already on disk.
+void SyncDirectory(const std::filesystem::path& file) {
+    const std::filesystem::path directory =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    Descriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid()) {
+        ::fsync(fd.get());
+    }
+}
+
+bool WriteTemporary(const std::filesystem::path& file, const std::filesystem::path& temporary,
+                    Descriptor& fd, std::string_view bytes, const struct stat* old) {
+    if (old != nullptr) {
+        KeepOwnerAndMode(fd.get(), *old);
+    }
+    return WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close() &&
+           ::rename(temporary.c_str(), file.c_str()) == 0;
+}
+
+}  // namespace
+
+FileContents ReadSmallFile(const std::filesystem::path& file, std::size_t limit) noexcept {
+    try {
+        Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (!fd.valid()) {
+            return {errno == ENOENT ? FileStatus::kMissing : FileStatus::kFailed, {}};
+        }
+        struct stat info {};
+        if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            return {FileStatus::kFailed, {}};
+        }
+        // One byte past the limit tells a file of exactly `limit` bytes from a longer one.
+        FileContents contents{FileStatus::kWhole, {}};
+        if (!ReadInto(fd.get(), contents.bytes, limit + 1)) {
+            return {FileStatus::kFailed, {}};
+        }
+        if (contents.bytes.size() > limit) {
+            contents.bytes.resize(limit);
+            contents.status = FileStatus::kTooLarge;
+        }
+        return contents;
+    } catch (...) {
+        return {FileStatus::kFailed, {}};
+    }
+}
+
+bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) noexcept {
+    try {
+        const std::optional<std::filesystem::path> target = ResolveLink(file);
+        if (!target) {
+            return false;
+        }
+        struct stat old {};
+        const bool exists = ::stat(target->c_str(), &old) == 0;
+        if (!exists && errno != ENOENT) {
+            return false;
+        }
+        if (exists && (!S_ISREG(old.st_mode) || ::access(target->c_str(), W_OK) != 0)) {
+            return false;
+        }
+        int raw_fd = -1;
+        const std::optional<std::filesystem::path> temporary = CreateTemporary(*target, raw_fd);
+        if (!temporary) {
+            return false;
+        }
+        Descriptor fd(raw_fd);
+        if (!WriteTemporary(*target, *temporary, fd, bytes, exists ? &old : nullptr)) {
+            ::unlink(temporary->c_str());
+            return false;
+        }
+        SyncDirectory(*target);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace pennix

@@ -1,0 +1,193 @@
+// The settings and score file: its place, its five entries, and the number texts it stores.
+#include "settings.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <span>
+#include <system_error>
+
+#include "readwriteini.h"
+
+namespace pennix {
+namespace {
+
+constexpr std::string_view kOptions = "Options";
+constexpr std::string_view kScore = "Score";
+constexpr std::string_view kMessage = "Message";
+constexpr std::string_view kLevel = "Level";
+constexpr std::string_view kSpeed = "Speed";
+constexpr std::string_view kYou = "You";
+constexpr std::string_view kMe = "Me";
+constexpr std::string_view kText = "Text";
+constexpr std::string_view kGreeting = "Hello, world!";
+
+// Far beyond the 16-bit range, so that a longer run of digits cannot overflow.
+constexpr std::int64_t kDigitCeiling = 1'000'000'000;
+
+bool IsWritableDirectory(const std::filesystem::path& directory) {
+    std::error_code error;
+    return std::filesystem::is_directory(directory, error) &&
+           ::access(directory.c_str(), W_OK | X_OK) == 0;
+}
+
+// The XDG rule: a relative path in the variable is ignored.
+std::optional<std::filesystem::path> AbsolutePath(const std::optional<std::string>& text) {
+    if (!text || text->empty() || text->front() != '/') {
+        return std::nullopt;
+    }
+    return std::filesystem::path(*text);
+}
+
+std::optional<std::filesystem::path> UserConfigDirectory(const EnvironmentLookup& environment) {
+    if (auto config = AbsolutePath(environment("XDG_CONFIG_HOME"))) {
+        return config;
+    }
+    if (auto home = AbsolutePath(environment("HOME"))) {
+        return *home / ".config";
+    }
+    return std::nullopt;
+}
+
+// The per-user directory may not exist yet; beside the program it always does.
+void CreateDirectoryOf(const std::filesystem::path& file) {
+    std::error_code ignored;
+    if (file.has_parent_path()) {
+        std::filesystem::create_directories(file.parent_path(), ignored);
+    }
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads the text as a sign, digits, a point and digits, skipping blanks anywhere among them.
+class NumberScanner {
+  public:
+    explicit NumberScanner(std::string_view text) : text_(text) {}
+
+    // The whole part and the rounding of the fraction, as a magnitude with its sign apart.
+    std::int64_t RoundedMagnitude() {
+        std::int64_t whole = 0;
+        while (IsDigit(Peek())) {
+            whole = std::min(whole * 10 + (Take() - '0'), kDigitCeiling);
+        }
+        if (Peek() != '.') {
+            return whole;
+        }
+        Take();
+        const int first = IsDigit(Peek()) ? Take() - '0' : 0;
+        bool beyond_half = false;
+        while (IsDigit(Peek())) {
+            beyond_half = Take() != '0' || beyond_half;
+        }
+        const bool round_up = first > 5 || (first == 5 && (beyond_half || whole % 2 == 1));
+        return whole + (round_up ? 1 : 0);
+    }
+
+    bool TakeMinus() {
+        const char sign = Peek();
+        if (sign == '-' || sign == '+') {
+            Take();
+        }
+        return sign == '-';
+    }
+
+  private:
+    char Peek() {
+        while (position_ < text_.size() && IsBlank(text_[position_])) {
+            ++position_;
+        }
+        return position_ < text_.size() ? text_[position_] : '\0';
+    }
+    char Take() { return text_[position_++]; }
+
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+std::size_t ChoiceIndex(std::span<const std::string_view> texts, std::string_view text) {
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+        if (texts[i] == text) {
+            return i;
+        }
+    }
+    return texts.size() - 1;
+}
+
+}  // namespace
+
+std::optional<std::string> SystemEnvironment(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+std::filesystem::path SettingsFile(const std::filesystem::path& program_directory,
+                                   const EnvironmentLookup& environment) {
+    if (!IsWritableDirectory(program_directory)) {
+        if (auto config = UserConfigDirectory(environment)) {
+            return *config / "pennix" / kSettingsFileName;
+        }
+    }
+    return program_directory / kSettingsFileName;
+}
+
+Settings LoadSettings(const std::filesystem::path& file) {
+    return {ReadIniValue(file, kOptions, kLevel), ReadIniValue(file, kOptions, kSpeed),
+            NumberFromText(ReadIniValue(file, kScore, kYou)),
+            NumberFromText(ReadIniValue(file, kScore, kMe))};
+}
+
+Settings LoadOrCreateSettings(const std::filesystem::path& file) {
+    Settings settings = LoadSettings(file);
+    if (settings.level != kIniMissing) {
+        return settings;
+    }
+    WriteDefaultSettings(file);
+    return {"Hard", "Fast", 0, 0};
+}
+
+void WriteDefaultSettings(const std::filesystem::path& file) {
+    CreateDirectoryOf(file);
+    WriteIniValue(file, kOptions, kLevel, "Hard");
+    WriteIniValue(file, kOptions, kSpeed, "Fast");
+    WriteIniValue(file, kScore, kYou, "0");
+    WriteIniValue(file, kScore, kMe, "0");
+    WriteIniValue(file, kMessage, kText, kGreeting);
+}
+
+void SaveSettings(const std::filesystem::path& file, const Settings& settings) {
+    CreateDirectoryOf(file);
+    WriteIniValue(file, kOptions, kLevel, settings.level);
+    WriteIniValue(file, kOptions, kSpeed, settings.speed);
+    WriteIniValue(file, kMessage, kText, kGreeting);
+    WriteIniValue(file, kScore, kYou, NumberText(settings.human_wins));
+    WriteIniValue(file, kScore, kMe, NumberText(settings.computer_wins));
+}
+
+std::string NumberText(std::int16_t value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::int16_t NumberFromText(std::string_view text) {
+    NumberScanner scanner(text);
+    const bool negative = scanner.TakeMinus();
+    const std::int64_t magnitude = scanner.RoundedMagnitude();
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    return static_cast<std::int16_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+std::size_t LevelIndex(std::string_view text) {
+    return ChoiceIndex(kLevelTexts, text);
+}
+std::size_t SpeedIndex(std::string_view text) {
+    return ChoiceIndex(kSpeedTexts, text);
+}
+
+}  // namespace pennix

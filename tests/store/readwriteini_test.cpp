@@ -1,0 +1,133 @@
+// ReadIniValue and WriteIniValue on real files: limits, failures, and atomic replacement.
+#include "store/readwriteini.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <string>
+
+#include "scratch_directory.h"
+
+namespace pennix {
+namespace {
+
+using ReadWriteIniTest = ScratchDirectoryTest;
+
+TEST_F(ReadWriteIniTest, LongValueReadsAsItsFirst69Characters) {
+    const std::string long_value(100, 'x');
+    WriteBytes(Path("pennix.ini"), "[O]\r\nA=" + long_value.substr(0, 69) + "\r\nB=" + long_value +
+                                       "\r\nC=\"" + long_value + "\"\r\n");
+    for (const char* key : {"A", "B", "C"}) {
+        EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "O", key), long_value.substr(0, 69)) << key;
+    }
+}
+
+TEST_F(ReadWriteIniTest, ReadGivesNoneForAnythingButARegularFileAndCreatesNothing) {
+    EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "O", "Level"), "none");
+    EXPECT_EQ(ReadIniValue(Path("missing/pennix.ini"), "O", "Level"), "none");
+    EXPECT_TRUE(Names().empty());
+
+    std::filesystem::create_directory(Path("directory"));
+    EXPECT_EQ(ReadIniValue(Path("directory"), "O", "Level"), "none");
+    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ReadIniValue(Path("pipe"), "O", "Level"), "none");  // must not wait for a writer
+    EXPECT_EQ(ReadIniValue("/dev/zero", "O", "Level"), "none");
+}
+
+TEST_F(ReadWriteIniTest, OversizedFileIsReadInPartAndNeverRewritten) {
+    const std::string head = "[O]\r\nLevel=Easy\r\n";
+    const std::string huge = head + std::string(kIniFileLimit, ';') + "\r\nSpeed=Slow\r\n";
+    WriteBytes(Path("pennix.ini"), huge);
+    EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "O", "Level"), "Easy");
+    EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "O", "Speed"), "none");
+    EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), huge);
+}
+
+TEST_F(ReadWriteIniTest, WritesCreateAFileInCrlfAndReplaceInPlace) {
+    const auto file = Path("pennix.ini");
+    EXPECT_TRUE(WriteIniValue(file, "Options", "Level", "Hard"));
+    EXPECT_TRUE(WriteIniValue(file, "Score", "You", " 3"));
+    EXPECT_TRUE(WriteIniValue(file, "Options", "Speed", "Fast"));
+    EXPECT_TRUE(WriteIniValue(file, "options", "LEVEL", "Easy"));
+    EXPECT_EQ(ReadBytes(file), "[Options]\r\nLevel=Easy\r\nSpeed=Fast\r\n[Score]\r\nYou= 3\r\n");
+    EXPECT_EQ(ReadIniValue(file, "Score", "You"), "3");
+    EXPECT_EQ(Names(), std::vector<std::string>{"pennix.ini"});
+}
+
+TEST_F(ReadWriteIniTest, FailedWriteSaysSoAndLeavesEverythingAsItWas) {
+    const std::string old = "[O]\nLevel=Easy\n";
+    WriteBytes(Path("pennix.ini"), old);
+    std::filesystem::create_directory(Path("directory"));
+
+    EXPECT_FALSE(WriteIniValue(Path("missing/pennix.ini"), "O", "Level", "Hard"));
+    EXPECT_FALSE(WriteIniValue(Path("directory"), "O", "Level", "Hard"));
+    EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard\r\n[X]"));
+    EXPECT_FALSE(WriteIniValue(Path("pennix.ini/x"), "O", "Level", "Hard"));
+
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"directory", "pennix.ini"}));
+    EXPECT_TRUE(std::filesystem::is_empty(Path("directory")));
+}
+
+TEST_F(ReadWriteIniTest, ReadOnlyFileOrDirectoryIsNotWritten) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not stop root";
+    }
+    const std::string old = "[O]\nLevel=Easy\n";
+    WriteBytes(Path("pennix.ini"), old);
+    ::chmod(Path("pennix.ini").c_str(), 0444);
+    EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
+    ::chmod(Path("pennix.ini").c_str(), 0644);
+    ::chmod(Directory().c_str(), 0555);
+    EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
+    ::chmod(Directory().c_str(), 0755);
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
+}
+
+// A file size limit makes the write of the temporary file fail half way, as a full disk would.
+TEST_F(ReadWriteIniTest, WriteThatFailsHalfWayLeavesTheOldFileWhole) {
+    const std::string old = "[O]\r\nLevel=Easy\r\n";
+    WriteBytes(Path("pennix.ini"), old);
+    const std::string big_value(60, 'x');
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 32;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = WriteIniValue(Path("pennix.ini"), "O", "Speed", big_value);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
+    EXPECT_EQ(Names(), std::vector<std::string>{"pennix.ini"});
+}
+
+TEST_F(ReadWriteIniTest, ReplacedFileKeepsItsPermissionsAndItsLink) {
+    WriteBytes(Path("real.ini"), "[O]\nLevel=Easy\n");
+    ::chmod(Path("real.ini").c_str(), 0640);
+    std::filesystem::create_symlink("real.ini", Path("pennix.ini"));
+
+    EXPECT_TRUE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("pennix.ini")));
+    EXPECT_EQ(ReadBytes(Path("real.ini")), "[O]\nLevel=Hard\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(Path("real.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(ReadWriteIniTest, NewFileGetsTheModeTheUmaskGives) {
+    const mode_t saved = ::umask(022);
+    EXPECT_TRUE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
+    ::umask(saved);
+    struct stat info {};
+    ASSERT_EQ(::stat(Path("pennix.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+}
+
+}  // namespace
+}  // namespace pennix

@@ -1,0 +1,30 @@
+// A fresh directory for each test, removed afterwards, and whole-file helpers over it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace pennix {
+
+class ScratchDirectoryTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::filesystem::path Path(const std::string& name) const { return directory_ / name; }
+    const std::filesystem::path& Directory() const { return directory_; }
+
+    // The names in the directory, sorted, so that a stray temporary file shows.
+    std::vector<std::string> Names() const;
+
+  private:
+    std::filesystem::path directory_;
+};
+
+std::string ReadBytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
+
+}  // namespace pennix

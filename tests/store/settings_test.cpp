@@ -1,0 +1,136 @@
+// The settings file: start-up, exit, the number texts and where the file lives.
+#include "store/settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <map>
+
+#include "scratch_directory.h"
+#include "store/readwriteini.h"
+
+namespace pennix {
+namespace {
+
+using SettingsTest = ScratchDirectoryTest;
+
+constexpr const char* kDefaultFile =
+    "[Options]\r\nLevel=Hard\r\nSpeed=Fast\r\n[Score]\r\nYou=0\r\nMe=0\r\n"
+    "[Message]\r\nText=Hello, world!\r\n";
+
+TEST_F(SettingsTest, FirstStartWritesTheDefaultsAndExitWritesTheScores) {
+    const auto file = Path("pennix.ini");
+    EXPECT_EQ(LoadOrCreateSettings(file), (Settings{"Hard", "Fast", 0, 0}));
+    EXPECT_EQ(ReadBytes(file), kDefaultFile);
+
+    SaveSettings(file, {"Hard", "Fast", 0, 0});
+    EXPECT_EQ(ReadBytes(file),
+              "[Options]\r\nLevel=Hard\r\nSpeed=Fast\r\n[Score]\r\nYou= 0\r\nMe= 0\r\n"
+              "[Message]\r\nText=Hello, world!\r\n");
+
+    SaveSettings(file, {"Easy", "Slow", 1, -3});
+    EXPECT_EQ(ReadIniValue(file, "Score", "You"), "1");
+    EXPECT_NE(ReadBytes(file).find("You= 1\r\nMe=-3\r\n"), std::string::npos);
+    EXPECT_EQ(LoadOrCreateSettings(file), (Settings{"Easy", "Slow", 1, -3}));
+}
+
+TEST_F(SettingsTest, SaveIntoNoFileWritesTheEntriesInExitOrder) {
+    SaveSettings(Path("pennix.ini"), {"Genius", "Medium", 2, 0});
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")),
+              "[Options]\r\nLevel=Genius\r\nSpeed=Medium\r\n[Message]\r\nText=Hello, world!\r\n"
+              "[Score]\r\nYou= 2\r\nMe= 0\r\n");
+}
+
+TEST_F(SettingsTest, OnlyAMissingLevelWritesAtStartUp) {
+    struct Case {
+        std::string file;
+        Settings expected;
+        std::size_t level_index;
+        std::size_t speed_index;
+    };
+    const Case cases[] = {
+        {"[Options]\r\nLevel=Easy\r\n", {"Easy", "none", 0, 0}, 0, 2},
+        {"[Options]\r\nLevel=\r\nSpeed=Slow\r\n", {"", "Slow", 0, 0}, 3, 0},
+        {"[options]\r\nlevel=easy\r\nspeed=medium\r\n", {"easy", "medium", 0, 0}, 3, 2},
+        {"[Options]\nLevel=Medium\nSpeed=Medium\n[Score]\nYou=2.5\nMe= x\n",
+         {"Medium", "Medium", 2, 0},
+         1,
+         1},
+        {"[Options]\nLevel=Hard\n[Score]\nYou=40000\nMe=-1e9\n", {"Hard", "none", 32767, -1}, 2, 2},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(Path("pennix.ini"), c.file);
+        const Settings settings = LoadOrCreateSettings(Path("pennix.ini"));
+        EXPECT_EQ(settings, c.expected) << c.file;
+        EXPECT_EQ(LevelIndex(settings.level), c.level_index) << c.file;
+        EXPECT_EQ(SpeedIndex(settings.speed), c.speed_index) << c.file;
+        EXPECT_EQ(ReadBytes(Path("pennix.ini")), c.file);
+    }
+}
+
+TEST_F(SettingsTest, FileWithoutLevelGetsTheDefaultsAddedAndKeepsItsLines) {
+    WriteBytes(Path("pennix.ini"), "; mine\n[Score]\nYou= 7\n");
+    EXPECT_EQ(LoadOrCreateSettings(Path("pennix.ini")), (Settings{"Hard", "Fast", 0, 0}));
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")),
+              "; mine\n[Score]\nYou=0\nMe=0\n[Options]\nLevel=Hard\nSpeed=Fast\n"
+              "[Message]\nText=Hello, world!\n");
+}
+
+TEST(NumberTextTest, ReadingRoundsHalfToEvenIgnoresBlanksAndClamps) {
+    const std::pair<const char*, int> cases[] = {
+        {" 3", 3},          {"-5", -5},         {"0", 0},
+        {" 7 ", 7},         {"\t7\t", 7},       {"2.5", 2},
+        {"3.5", 4},         {"-2.5", -2},       {"-3.5", -4},
+        {"2.51", 3},        {"2.500", 2},       {"2.4999", 2},
+        {".5", 0},          {"1.", 1},          {"+4", 4},
+        {"- 6", -6},        {"1 2", 12},        {"12abc", 12},
+        {"abc", 0},         {"none", 0},        {"", 0},
+        {"-", 0},           {"32767", 32767},   {"32768", 32767},
+        {"-32768", -32768}, {"-32769", -32768}, {"99999999999999999999999", 32767},
+        {"32767.5", 32767}, {"1e3", 1},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(NumberFromText(text), expected) << '"' << text << '"';
+    }
+}
+
+TEST(NumberTextTest, WritingPutsASpaceBeforeZeroAndPositives) {
+    EXPECT_EQ(NumberText(3), " 3");
+    EXPECT_EQ(NumberText(0), " 0");
+    EXPECT_EQ(NumberText(-5), "-5");
+    EXPECT_EQ(NumberText(32767), " 32767");
+    EXPECT_EQ(NumberText(-32768), "-32768");
+}
+
+TEST_F(SettingsTest, FileLivesBesideTheProgramOrInTheUsersConfigDirectory) {
+    const auto missing = Path("not-there");
+    std::map<std::string, std::string> environment;
+    const EnvironmentLookup lookup = [&](const std::string& name) -> std::optional<std::string> {
+        const auto found = environment.find(name);
+        return found == environment.end() ? std::nullopt : std::optional(found->second);
+    };
+    EXPECT_EQ(SettingsFile(Directory(), lookup), Directory() / "pennix.ini");
+    EXPECT_EQ(SettingsFile(missing, lookup), missing / "pennix.ini");
+
+    environment["HOME"] = "/home/ann";
+    EXPECT_EQ(SettingsFile(missing, lookup), "/home/ann/.config/pennix/pennix.ini");
+    environment["XDG_CONFIG_HOME"] = "relative/config";
+    EXPECT_EQ(SettingsFile(missing, lookup), "/home/ann/.config/pennix/pennix.ini");
+    environment["XDG_CONFIG_HOME"] = Path("config").string();
+    const auto user_file = SettingsFile(missing, lookup);
+    EXPECT_EQ(user_file, Path("config") / "pennix" / "pennix.ini");
+    EXPECT_EQ(SettingsFile(Directory(), lookup), Directory() / "pennix.ini");
+
+    // The per-user directory is made by the first write.
+    EXPECT_EQ(LoadOrCreateSettings(user_file), (Settings{"Hard", "Fast", 0, 0}));
+    EXPECT_EQ(ReadBytes(user_file), kDefaultFile);
+
+    if (::geteuid() != 0) {
+        ::chmod(Directory().c_str(), 0555);
+        EXPECT_EQ(SettingsFile(Directory(), lookup), user_file);
+        ::chmod(Directory().c_str(), 0755);
+    }
+}
+
+}  // namespace
+}  // namespace pennix
