@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of the game beside an empty Qt main window built the same way (and
+# beside that window with a one-entry menu bar, which is what drawing any text costs), then the
+# game's CPU while it waits and during a Slow reply; all under a private Xvfb.
+# Usage: bench/startup.sh [build-dir] [runs]     (figures only; nothing here passes or fails)
+set -euo pipefail
+
+build=${1:-build}
+runs=${2:-10}
+game="$build/src/app/pennix"
+empty="$build/src/app/pennix-empty-window"
+for binary in "$game" "$empty"; do
+    [ -x "$binary" ] || { echo "$binary is missing: build the pennix and pennix-empty-window targets" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")" QT_XCB_GL_INTEGRATION=none
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+export HOME="$work" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$work/runtime"
+
+now_us() { echo $(($(date +%s%N) / 1000)); }
+
+# Starts a program and prints "<microseconds to its window's MapNotify> <pid>". The watcher on the
+# root window is running before the program starts, so no map is missed.
+start_and_time() {
+    local fifo="$work/xev.$RANDOM"
+    mkfifo "$fifo"
+    stdbuf -oL xev -root -event substructure >"$fifo" &
+    local watcher=$!
+    exec 4<"$fifo"
+    sleep 0.2
+    local start
+    start=$(now_us)
+    "$@" >/dev/null 2>&1 &
+    local pid=$!
+    local line
+    while read -r line <&4; do
+        [[ $line == MapNotify* ]] && break
+    done
+    echo "$(($(now_us) - start)) $pid"
+    exec 4<&-
+    kill "$watcher" 2>/dev/null || true
+    wait "$watcher" 2>/dev/null || true
+    rm -f "$fifo"
+}
+
+peak_kb() { awk '/^VmHWM/ { print $2 }' "/proc/$1/status"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+wakeups() { awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/status"; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+
+# One run: start, wait until mapped and painted, note the figures, stop it.
+measure() {
+    local timed pid
+    timed=$(start_and_time "$@")
+    pid=${timed#* }
+    sleep 0.3
+    echo "${timed% *} $(peak_kb "$pid")"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+# A first run of each warms the disk cache and the font cache.
+measure "$game" >/dev/null
+measure "$empty" >/dev/null
+: >"$work/game.txt"
+: >"$work/empty.txt"
+: >"$work/menu.txt"
+for _ in $(seq "$runs"); do
+    measure "$game" >>"$work/game.txt"
+    measure "$empty" >>"$work/empty.txt"
+    measure "$empty" --menu-bar >>"$work/menu.txt"
+done
+
+column_median() { cut -d' ' -f"$2" "$work/$1.txt" | median; }
+percent() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f%%", (a - b) * 100 / b }'; }
+report() {
+    local game_value empty_value menu_value
+    game_value=$(column_median game "$1")
+    empty_value=$(column_median empty "$1")
+    menu_value=$(column_median menu "$1")
+    echo "  pennix                       $game_value"
+    echo "  empty window                 $empty_value   (pennix $(percent "$game_value" "$empty_value"))"
+    echo "  empty window with a menu bar $menu_value   (pennix $(percent "$game_value" "$menu_value"))"
+}
+echo "Warm start-up to window mapped (median of $runs, microseconds):"
+report 1
+echo "Peak memory VmHWM (median of $runs, kB):"
+report 2
+
+# CPU while the game waits for the player.
+timed=$(start_and_time "$game")
+pid=${timed#* }
+pids+=("$pid")
+sleep 1
+ticks=$(cpu_ticks "$pid")
+switches=$(wakeups "$pid")
+sleep 5
+echo "Waiting for the player, 5 s: $(($(cpu_ticks "$pid") - ticks)) CPU ticks of 10 ms," \
+    "$(($(wakeups "$pid") - switches)) wake-ups"
+
+# CPU during a Slow reply: Options > Speed > Slow by the keyboard, then a press on a gap. One
+# computer wall blinks 10 times with 0.1 s pauses, about 2 s.
+window=$(xdotool search --onlyvisible --name '^The game of Pennix$' | head -1)
+xdotool windowfocus --sync "$window"
+xdotool key alt+o; sleep 0.2; xdotool key Down; sleep 0.1; xdotool key Right; sleep 0.2
+xdotool key Return; sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$window")"
+ticks=$(cpu_ticks "$pid")
+switches=$(wakeups "$pid")
+xdotool mousemove "$((X + 52))" "$((Y + HEIGHT - 385 + 28))" click 1
+sleep 2.5
+echo "During a Slow reply, 2.5 s: $(($(cpu_ticks "$pid") - ticks)) CPU ticks of 10 ms," \
+    "$(($(wakeups "$pid") - switches)) wake-ups"

@@ -1,0 +1,11 @@
+// The program: the application and its one main window.
+#include <QApplication>
+
+#include "ui/frm_main.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    pennix::FrmMain window;
+    window.show();
+    return application.exec();
+}

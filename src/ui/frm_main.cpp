@@ -1,0 +1,173 @@
+// The main window's controls, start-up and closing; menus and the board have files of their own.
+#include "frm_main.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+
+#include "dot_shape.h"
+#include "fonts.h"
+#include "pause.h"
+#include "program_icon.h"
+
+namespace pennix {
+
+namespace {
+
+const QColor kBackground(192, 255, 192);
+const QColor kDotColour(0, 0, 255);
+const QColor kLinkColour(0, 0, 192);
+constexpr QSize kClientSize(390, 385);
+
+// The author's page shown by the link.
+constexpr char kWebpageAddress[] = "https://pennix.example.org/";
+
+void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void FillBackground(QWidget* widget, const QColor& colour) {
+    Paint(widget, QPalette::Window, colour);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+BlinkTiming TimingFor(Speed speed) {
+    using std::chrono::microseconds;
+    switch (speed) {
+        case Speed::Slow:
+            return {10, microseconds(100'000)};
+        case Speed::Medium:
+            return {5, microseconds(10'000)};
+        case Speed::Fast:
+            break;
+    }
+    return {3, microseconds(500)};
+}
+
+FrmMain::FrmMain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      pause_(WaitWithoutInput) {
+    setObjectName("frmMain");
+    setWindowTitle("The game of Pennix");
+    setWindowIcon(ProgramIcon());
+    game_.SetView(this);
+    CreateControls();
+    CreateMenus();
+    // The window is as large as the board and the menu bar, whatever fonts the menu bar has.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+// ---- Controls --------------------------------------------------------------------------------
+
+void FrmMain::CreateControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName("clientArea");
+    client_->setFixedSize(kClientSize);
+    client_->setFont(BoardFont());
+    FillBackground(client_, kBackground);
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
+    CreateDots();
+
+    lblScore_ = new QLabel("You 0 - Me 0", client_);
+    lblScore_->setObjectName("lblScore");
+    lblScore_->setGeometry(0, 304, 409, 25);
+    lblScore_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblScore_->setFont(ScoreFont());
+    FillBackground(lblScore_, kBackground);
+
+    Line1_ = new QWidget(client_);
+    Line1_->setObjectName("Line1");
+    Line1_->setGeometry(0, 344, 408, 2);
+    FillBackground(Line1_, client_->palette().color(QPalette::WindowText));
+
+    cmdRandom_ = new QPushButton("Rnd", client_);
+    cmdRandom_->setObjectName("cmdRandom");
+    cmdRandom_->setGeometry(344, 352, 33, 25);
+    cmdRandom_->setFont(ButtonFont());
+    cmdRandom_->setToolTip("Make a random move");
+    connect(cmdRandom_, &QPushButton::clicked, this, &FrmMain::cmdRandom_Click);
+
+    lblWebpage_ = new QLabel(kWebpageAddress, client_);
+    lblWebpage_->setObjectName("lblWebpage");
+    lblWebpage_->setGeometry(112, 360, 193, 17);
+    lblWebpage_->setFont(WebpageFont());
+    Paint(lblWebpage_, QPalette::WindowText, kLinkColour);
+    FillBackground(lblWebpage_, kBackground);
+    lblWebpage_->setCursor(Qt::PointingHandCursor);
+    lblWebpage_->setToolTip("Go to my personal home page");
+}
+
+void FrmMain::CreateDots() {
+    for (int d = 0; d < kDotCount; ++d) {
+        auto* dot = new DotShape(client_, kDotColour);
+        dot->setObjectName(QString("shpDot(%1)").arg(d));
+        dot->setGeometry(32 + 32 * (d % kDotColumns), 24 + 32 * (d / kDotColumns), 9, 9);
+        shpDot_[d] = dot;
+    }
+}
+
+DotRects FrmMain::DotRectangles() const {
+    DotRects dots;
+    for (int d = 0; d < kDotCount; ++d) {
+        const QRect place = shpDot_[d]->geometry();
+        dots[d] = {place.left(), place.top(), place.width(), place.height()};
+    }
+    return dots;
+}
+
+// ---- Start-up and closing --------------------------------------------------------------------
+
+void FrmMain::Form_Load() {
+    CentreOnScreen();
+    for (QAction* entry : {mnuEasy_, mnuMedium_, mnuHard_, mnuGenius_, mnuSpeedSlow_,
+                           mnuSpeedMedium_, mnuSpeedFast_}) {
+        entry->setChecked(false);
+    }
+    mnuNewGame_Click();
+    RefreshBoard();
+    RestoreSettings();
+}
+
+void FrmMain::CentreOnScreen() {
+    adjustSize();
+    const QRect screen_area = screen()->geometry();
+    const QSize outer = frameGeometry().size();
+    move(screen_area.left() + (screen_area.width() - outer.width()) / 2,
+         screen_area.top() + (screen_area.height() - outer.height()) / 2);
+}
+
+// The settings file is read here: the level, the speed and the match score it holds. Until the
+// game keeps one, every run starts with the defaults that file would be written with.
+void FrmMain::RestoreSettings() {
+    CheckLevel("Hard");
+    CheckSpeed("Fast");
+    game_.SetMatchScore(0, 0);
+}
+
+// The settings file is written here, once per run: the checked level and speed and the match
+// score. Nothing is kept yet.
+void FrmMain::Form_Unload() {}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    // A close request that arrives while the computer is replying is carried out once the reply
+    // is over, so the game is left, and saved, in a state between two moves.
+    if (replying_) {
+        close_pending_ = true;
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+}  // namespace pennix

@@ -1,0 +1,140 @@
+// The main window: the board of dots, the score line, "Rnd", the link and the menus.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "dot_rect.h"
+#include "game/game.h"
+#include "game/game_view.h"
+#include "opponent/level.h"
+#include "opponent/opponent.h"
+#include "wall_rect.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPainter;
+class QPushButton;
+
+namespace pennix {
+
+enum class Speed { Slow, Medium, Fast };
+
+// How a computer wall blinks at a speed: white then black, `blinks` times, pausing after each.
+struct BlinkTiming {
+    int blinks = 0;
+    std::chrono::microseconds pause{0};
+};
+
+BlinkTiming TimingFor(Speed speed);
+
+class FrmMain : public QMainWindow, public GameView {
+    Q_OBJECT
+
+  public:
+    // Waits at least the given time. The window's own pause sleeps and, while it waits longer
+    // than a moment, repaints the window, but takes no input; tests put a counting one in.
+    using Pause = std::function<void(std::chrono::microseconds)>;
+
+    explicit FrmMain(QWidget* parent = nullptr);
+
+    // GameView
+    void RefreshBoard() override;
+    void AnimateWall(int x, int y, int side) override;
+
+    // The level and speed are the menus' check marks; these read them in precedence order.
+    Level CheckedLevel() const;
+    Speed CheckedSpeed() const;
+
+    // Checks one level or speed entry by its stored name; an unknown level is Genius and an
+    // unknown speed Fast.
+    void CheckLevel(std::string_view name);
+    void CheckSpeed(std::string_view name);
+
+    // The board's area below the menu bar; walls, letters and presses use its coordinates.
+    QWidget* ClientArea() const { return client_; }
+    DotRects DotRectangles() const;
+
+    pennix::Game& CurrentGame() { return game_; }
+    void SetPause(Pause pause) { pause_ = std::move(pause); }
+
+    // Menu and button handlers, under the names the menus and controls carry.
+    void mnuNewGame_Click();
+    void mnuExit_Click();
+    void mnuEasy_Click();
+    void mnuMedium_Click();
+    void mnuHard_Click();
+    void mnuGenius_Click();
+    void mnuSpeedSlow_Click();
+    void mnuSpeedMedium_Click();
+    void mnuSpeedFast_Click();
+    void mnuResetscores_Click();
+    void cmdRandom_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Building the window.
+    void CreateControls();
+    void CreateDots();
+    void CreateMenus();
+    QMenu* CreateFileMenu();
+    QMenu* CreateOptionsMenu();
+    QMenu* CreateHelpMenu();
+    QAction* AddEntry(QMenu* menu, const char* name, const QString& caption);
+    QAction* AddCheckEntry(QMenu* menu, const char* name, const QString& caption,
+                           void (FrmMain::*handler)());
+    void AddSeparator(QMenu* menu, const char* name);
+
+    // Start-up and closing.
+    void Form_Load();
+    void CentreOnScreen();
+    void RestoreSettings();
+    void Form_Unload();
+
+    // The board.
+    void Form_Paint();
+    void DrawBoard(QPainter& painter) const;
+    static void DrawLetter(QPainter& painter, TextPosition at, char owner);
+    void ShowScore();
+    void Form_MouseDown(QPointF position);
+    template <typename Reply>
+    void RunReply(Reply reply);
+    void Blink(const QRect& bar, QColor colour);
+
+    void SelectLevel(QAction* chosen);
+    void SelectSpeed(QAction* chosen);
+
+    pennix::Game game_;
+    Opponent opponent_{game_};
+    Pause pause_;
+
+    QWidget* client_ = nullptr;
+    std::array<QWidget*, kDotCount> shpDot_{};
+    QLabel* lblScore_ = nullptr;
+    QWidget* Line1_ = nullptr;
+    QPushButton* cmdRandom_ = nullptr;
+    QLabel* lblWebpage_ = nullptr;
+
+    QAction* mnuEasy_ = nullptr;
+    QAction* mnuMedium_ = nullptr;
+    QAction* mnuHard_ = nullptr;
+    QAction* mnuGenius_ = nullptr;
+    QAction* mnuSpeedSlow_ = nullptr;
+    QAction* mnuSpeedMedium_ = nullptr;
+    QAction* mnuSpeedFast_ = nullptr;
+
+    // The bar being blinked and its colour of the moment, painted over the board.
+    std::optional<std::pair<QRect, QColor>> blink_;
+    bool replying_ = false;
+    bool close_pending_ = false;
+};
+
+}  // namespace pennix

@@ -1,0 +1,157 @@
+// The board: painting it from the game, presses on its gaps, the blinking of computer walls, "Rnd".
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "frm_main.h"
+#include "hit_test.h"
+#include "wall_rect.h"
+
+namespace pennix {
+
+namespace {
+
+// The bar leaves out its far edge (see WallRect).
+QRect BarRect(const WallRect& bar) {
+    return {bar.x1, bar.y1, bar.Width(), bar.Height()};
+}
+
+constexpr std::int16_t kSidesInDrawingOrder[] = {kTop, kBottom, kLeft, kRight};
+
+}  // namespace
+
+// ---- Painting --------------------------------------------------------------------------------
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != client_) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::Paint:
+            Form_Paint();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            Form_MouseDown(static_cast<QMouseEvent*>(event)->position());
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Everything is drawn from the game at every paint; nothing is kept between paints. The dots are
+// widgets of their own and so come out on top of the walls.
+void FrmMain::Form_Paint() {
+    ShowScore();
+    QPainter painter(client_);
+    DrawBoard(painter);
+    if (blink_) {
+        painter.fillRect(blink_->first, blink_->second);
+    }
+}
+
+void FrmMain::DrawBoard(QPainter& painter) const {
+    const DotRects dots = DotRectangles();
+    const Board& board = game_.Board();
+    painter.setPen(client_->palette().color(QPalette::WindowText));
+    for (int y = 1; y <= kRows; ++y) {
+        for (int x = 1; x <= kColumns; ++x) {
+            const BoxCell& box = board(x, y);
+            for (std::int16_t side : kSidesInDrawingOrder) {
+                if ((box.Walls & side) == 0) {
+                    continue;
+                }
+                const WallRect bar = WallRectangle(dots, x, y, side);
+                painter.fillRect(BarRect(bar), Qt::black);
+                if (side == kTop && box.Owner != kNobody) {
+                    DrawLetter(painter, LetterPosition(bar), box.Owner);
+                }
+            }
+        }
+    }
+}
+
+// The letter's cell has its top-left corner at `at`; Qt places text by its baseline. The board's
+// font is first touched here, so a board without owners never loads it.
+void FrmMain::DrawLetter(QPainter& painter, TextPosition at, char owner) {
+    painter.drawText(at.x, at.y + painter.fontMetrics().ascent(), QString(QChar(owner)));
+}
+
+// The tally runs on every paint; the game credits a finished game only once.
+void FrmMain::ShowScore() {
+    game_.Tally();
+    lblScore_->setText(QString::fromStdString(game_.ScoreLine()));
+}
+
+void FrmMain::RefreshBoard() {
+    ShowScore();
+    client_->repaint();
+}
+
+// ---- A press on the board --------------------------------------------------------------------
+
+// Every button and every modifier count the same, and the second press of a double click is a
+// press like the first.
+void FrmMain::Form_MouseDown(QPointF position) {
+    if (replying_) {
+        return;
+    }
+    const auto wall = WallAtPoint(DotRectangles(), static_cast<float>(position.x()),
+                                  static_cast<float>(position.y()));
+    if (!wall || !game_.IsWallFree(wall->x, wall->y, wall->side)) {
+        return;
+    }
+    RunReply([this, &wall] {
+        game_.PlaceWall(wall->x, wall->y, wall->side, false);
+        opponent_.ComputerMove(CheckedLevel());
+    });
+}
+
+// The human's wall and the computer's whole answer run here. A close request that comes during
+// the answer's pauses is held back and carried out at the end.
+template <typename Reply>
+void FrmMain::RunReply(Reply reply) {
+    replying_ = true;
+    reply();
+    replying_ = false;
+    if (close_pending_) {
+        close_pending_ = false;
+        close();
+    }
+}
+
+void FrmMain::cmdRandom_Click() {
+    if (replying_) {
+        return;
+    }
+    RandomMoveResult result = RandomMoveResult::GameOver;
+    RunReply([this, &result] { result = opponent_.RandomMoveForPlayer(CheckedLevel()); });
+    if (result == RandomMoveResult::NoSafeWall) {
+        QMessageBox message(QMessageBox::NoIcon, "You are on your own",
+                            "No safe random moves are left.", QMessageBox::Ok, this);
+        message.exec();
+    }
+}
+
+// ---- The computer's wall blinking ------------------------------------------------------------
+
+void FrmMain::AnimateWall(int x, int y, int side) {
+    const BlinkTiming timing = TimingFor(CheckedSpeed());
+    const QRect bar = BarRect(WallRectangle(DotRectangles(), x, y, side));
+    for (int blink = 0; blink < timing.blinks; ++blink) {
+        Blink(bar, Qt::white);
+        pause_(timing.pause);
+        Blink(bar, Qt::black);
+        pause_(timing.pause);
+    }
+    blink_.reset();
+}
+
+// Paints the bar at once, without waiting for the event loop, which the pause may not run.
+void FrmMain::Blink(const QRect& bar, QColor colour) {
+    blink_.emplace(bar, colour);
+    client_->repaint(bar);
+}
+
+}  // namespace pennix

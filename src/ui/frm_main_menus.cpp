@@ -1,0 +1,207 @@
+// The menu bar: new game, exit, level and speed check marks, resetting the match, help entries.
+#include <QAction>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "frm_main.h"
+
+namespace pennix {
+
+namespace {
+
+// Checks `chosen` and unchecks the rest of its group, in the group's order.
+void CheckOnly(QAction* chosen, std::initializer_list<QAction*> group) {
+    for (QAction* entry : group) {
+        entry->setChecked(entry == chosen);
+    }
+}
+
+}  // namespace
+
+// ---- Building --------------------------------------------------------------------------------
+
+void FrmMain::CreateMenus() {
+    menuBar()->addMenu(CreateFileMenu());
+    menuBar()->addMenu(CreateOptionsMenu());
+    menuBar()->addMenu(CreateHelpMenu());
+}
+
+QMenu* FrmMain::CreateFileMenu() {
+    auto* menu = new QMenu("&File", this);
+    menu->setObjectName("File");
+    menu->menuAction()->setObjectName("File");
+    QAction* new_game = AddEntry(menu, "mnuNewGame", "&New Game");
+    new_game->setShortcut(Qt::Key_F2);
+    connect(new_game, &QAction::triggered, this, &FrmMain::mnuNewGame_Click);
+    AddSeparator(menu, "sep1");
+    QAction* exit = AddEntry(menu, "mnuExit", "E&xit");
+    connect(exit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    return menu;
+}
+
+QMenu* FrmMain::CreateOptionsMenu() {
+    auto* menu = new QMenu("&Options", this);
+    menu->setObjectName("mnuOptions");
+    menu->menuAction()->setObjectName("mnuOptions");
+
+    QMenu* level = menu->addMenu("Level");
+    level->setObjectName("mnuLevel");
+    level->menuAction()->setObjectName("mnuLevel");
+    mnuEasy_ = AddCheckEntry(level, "mnuEasy", "Easy", &FrmMain::mnuEasy_Click);
+    mnuMedium_ = AddCheckEntry(level, "mnuMedium", "Medium", &FrmMain::mnuMedium_Click);
+    mnuHard_ = AddCheckEntry(level, "mnuHard", "Hard", &FrmMain::mnuHard_Click);
+    mnuGenius_ = AddCheckEntry(level, "mnuGenius", "Genius", &FrmMain::mnuGenius_Click);
+
+    QMenu* speed = menu->addMenu("Speed");
+    speed->setObjectName("mnuSpeed");
+    speed->menuAction()->setObjectName("mnuSpeed");
+    mnuSpeedSlow_ = AddCheckEntry(speed, "mnuSpeedSlow", "Slow", &FrmMain::mnuSpeedSlow_Click);
+    mnuSpeedMedium_ =
+        AddCheckEntry(speed, "mnuSpeedMedium", "Medium", &FrmMain::mnuSpeedMedium_Click);
+    mnuSpeedFast_ = AddCheckEntry(speed, "mnuSpeedFast", "Fast", &FrmMain::mnuSpeedFast_Click);
+
+    AddSeparator(menu, "sep2");
+    QAction* reset = AddEntry(menu, "mnuResetscores", "Reset scores ...");
+    connect(reset, &QAction::triggered, this, &FrmMain::mnuResetscores_Click);
+    return menu;
+}
+
+// Help and the four windows it opens arrive later; their entries are in place, greyed out.
+QMenu* FrmMain::CreateHelpMenu() {
+    auto* menu = new QMenu("&Help", this);
+    menu->setObjectName("mnuHelp");
+    menu->menuAction()->setObjectName("mnuHelp");
+    AddEntry(menu, "mnuHelp2", "Help")->setEnabled(false);
+    AddEntry(menu, "mnuHelpIndex", "Help index")->setEnabled(false);
+    AddSeparator(menu, "sep4");
+    AddEntry(menu, "mnuAbout", "About the game")->setEnabled(false);
+    AddEntry(menu, "mnuAuthor", "About the author")->setEnabled(false);
+    AddSeparator(menu, "sep3");
+    AddEntry(menu, "mnuScores", "Score board")->setEnabled(false);
+    AddSeparator(menu, "seg3");
+    AddEntry(menu, "mnuRegister", "Register")->setEnabled(false);
+    return menu;
+}
+
+QAction* FrmMain::AddEntry(QMenu* menu, const char* name, const QString& caption) {
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(name);
+    return entry;
+}
+
+// Qt flips a checkable entry before it reports the choice. The flip is undone first, so the
+// handler sees the check marks as they were when the entry was chosen and sets them itself.
+QAction* FrmMain::AddCheckEntry(QMenu* menu, const char* name, const QString& caption,
+                                void (FrmMain::*handler)()) {
+    QAction* entry = AddEntry(menu, name, caption);
+    entry->setCheckable(true);
+    connect(entry, &QAction::triggered, this, [this, entry, handler](bool checked) {
+        entry->setChecked(!checked);
+        (this->*handler)();
+    });
+    return entry;
+}
+
+void FrmMain::AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+// ---- Handlers --------------------------------------------------------------------------------
+
+void FrmMain::mnuNewGame_Click() {
+    game_.NewGame();
+    RefreshBoard();
+}
+
+void FrmMain::mnuExit_Click() {
+    close();
+}
+
+void FrmMain::mnuEasy_Click() {
+    SelectLevel(mnuEasy_);
+}
+void FrmMain::mnuMedium_Click() {
+    SelectLevel(mnuMedium_);
+}
+void FrmMain::mnuHard_Click() {
+    SelectLevel(mnuHard_);
+}
+void FrmMain::mnuGenius_Click() {
+    SelectLevel(mnuGenius_);
+}
+
+// Choosing the level in force changes nothing; another one starts a new game at that level.
+void FrmMain::SelectLevel(QAction* chosen) {
+    if (chosen->isChecked()) {
+        return;
+    }
+    CheckOnly(chosen, {mnuEasy_, mnuMedium_, mnuHard_, mnuGenius_});
+    mnuNewGame_Click();
+}
+
+void FrmMain::mnuSpeedSlow_Click() {
+    SelectSpeed(mnuSpeedSlow_);
+}
+void FrmMain::mnuSpeedMedium_Click() {
+    SelectSpeed(mnuSpeedMedium_);
+}
+void FrmMain::mnuSpeedFast_Click() {
+    SelectSpeed(mnuSpeedFast_);
+}
+
+void FrmMain::SelectSpeed(QAction* chosen) {
+    CheckOnly(chosen, {mnuSpeedSlow_, mnuSpeedMedium_, mnuSpeedFast_});
+}
+
+void FrmMain::mnuResetscores_Click() {
+    QMessageBox question(QMessageBox::NoIcon, "Are you sure?",
+                         "Are you sure you want to reset the scores?",
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    if (question.exec() == QMessageBox::Yes) {
+        game_.SetMatchScore(0, 0);
+    }
+}
+
+// ---- Reading and setting the check marks -----------------------------------------------------
+
+Level FrmMain::CheckedLevel() const {
+    if (mnuEasy_->isChecked()) {
+        return Level::Easy;
+    }
+    if (mnuMedium_->isChecked()) {
+        return Level::Medium;
+    }
+    if (mnuHard_->isChecked()) {
+        return Level::Hard;
+    }
+    return Level::Genius;
+}
+
+Speed FrmMain::CheckedSpeed() const {
+    if (mnuSpeedSlow_->isChecked()) {
+        return Speed::Slow;
+    }
+    if (mnuSpeedMedium_->isChecked()) {
+        return Speed::Medium;
+    }
+    return Speed::Fast;
+}
+
+// The names are compared exactly: "easy" is not "Easy", and so selects Genius.
+void FrmMain::CheckLevel(std::string_view name) {
+    QAction* chosen = name == "Easy"     ? mnuEasy_
+                      : name == "Medium" ? mnuMedium_
+                      : name == "Hard"   ? mnuHard_
+                                         : mnuGenius_;
+    CheckOnly(chosen, {mnuEasy_, mnuMedium_, mnuHard_, mnuGenius_});
+}
+
+void FrmMain::CheckSpeed(std::string_view name) {
+    QAction* chosen = name == "Slow"     ? mnuSpeedSlow_
+                      : name == "Medium" ? mnuSpeedMedium_
+                                         : mnuSpeedFast_;
+    SelectSpeed(chosen);
+}
+
+}  // namespace pennix

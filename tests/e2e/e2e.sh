@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The real game under a private X server: its window, a mouse press on a gap, the computer's
+# answer on screen, and leaving through File > Exit. Skips (77) only when there is no Xvfb.
+set -euo pipefail
+
+binary=$1
+
+if ! command -v Xvfb >/dev/null; then
+    echo "Xvfb is not installed; skipping the end-to-end test"
+    exit 77
+fi
+for tool in xdotool xwininfo import convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is missing; scripts/install-deps installs it" >&2
+        exit 1
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work/game.log" ]; then
+        echo "The game's output:" >&2
+        cat "$work/game.log" >&2
+    fi
+    exit 1
+}
+
+# Waits up to thirty seconds for a command to succeed: generous, for a machine busy building.
+eventually() {
+    for _ in $(seq 300); do
+        if "$@"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Xvfb picks a free display itself and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+eventually test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+eventually xdotool getdisplaygeometry >/dev/null 2>&1 || fail "cannot reach Xvfb on $DISPLAY"
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$work/runtime"
+
+"$binary" >"$work/game.log" 2>&1 &
+game_pid=$!
+find_window() { window=$(xdotool search --onlyvisible --name '^The game of Pennix$' | head -1); [ -n "$window" ]; }
+eventually find_window || fail "no window titled 'The game of Pennix'"
+
+geometry=$(xwininfo -id "$window")
+field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
+left=$(field "Absolute upper-left X")
+top=$(field "Absolute upper-left Y")
+width=$(field Width)
+height=$(field Height)
+[ "$width" -eq 390 ] || fail "window is $width pixels wide, not 390"
+[ "$height" -gt 385 ] || fail "window is $height pixels high: no room for the menu bar"
+[ "$left" -eq $(((1024 - width) / 2)) ] || fail "window is not centred across: left $left"
+[ "$top" -eq $(((768 - height) / 2)) ] || fail "window is not centred down: top $top"
+[ "$(xdotool getwindowname "$window")" = "The game of Pennix" ] || fail "wrong caption"
+
+# The board area sits under the menu bar, 385 pixels high.
+board_left=$left
+board_top=$((top + height - 385))
+
+# Counts the pixels of one colour in the board's dot grid.
+count_on_board() {
+    import -window root -crop "390x300+$board_left+$board_top" "$work/board.png"
+    convert "$work/board.png" -format %c histogram:info:- |
+        awk -v colour="$1" '$0 ~ colour { sum += $1 } END { print sum + 0 }'
+}
+pixel_at() {
+    import -window root -crop "1x1+$((board_left + $1))+$((board_top + $2))" "$work/pixel.png"
+    convert "$work/pixel.png" -format %c histogram:info:- | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+
+# The window may be mapped a moment before it is painted.
+painted() { [ "$(count_on_board '#C0FFC0')" -gt 100000 ]; }
+eventually painted || fail "the board's light green never appeared"
+[ "$(count_on_board '#000000')" -eq 0 ] || fail "the new board already shows walls"
+[ "$(count_on_board '#0000FF')" -gt 99 ] || fail "the dots are missing"
+
+# A press in the gap between dots 0 and 1: the player's wall and the computer's answer, two bars
+# of 23 x 5 pixels.
+xdotool mousemove "$((board_left + 52))" "$((board_top + 28))" click 1
+two_walls() { [ "$(count_on_board '#000000')" -eq 230 ]; }
+eventually two_walls || fail "expected two walls after one press, found $(count_on_board '#000000') black pixels"
+[ "$(pixel_at 52 28)" = "#000000" ] || fail "the pressed gap shows no wall"
+
+# File > Exit by its access keys ends the program normally.
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+f
+sleep 0.3
+xdotool key x
+exited() { ! kill -0 "$game_pid" 2>/dev/null; }
+eventually exited || fail "File > Exit did not end the program"
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "end-to-end: window, press, answer and exit all as expected"

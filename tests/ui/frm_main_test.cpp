@@ -1,0 +1,699 @@
+// The real main window on the offscreen platform: layout, menus, presses, painting, blinking.
+#include "ui/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/fonts.h"
+#include "ui/pause.h"
+
+namespace pennix {
+namespace {
+
+using std::chrono::microseconds;
+
+const QColor kBackground(192, 255, 192);
+
+Wall MakeWall(int x, int y, std::int16_t side) {
+    return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
+}
+
+// A point in the middle of the gap a wall fills, from the window's layout.
+QPoint GapCentre(const Wall& wall) {
+    const int left = 32 * wall.x;
+    const int top = 32 * wall.y;
+    switch (wall.side) {
+        case kTop:
+            return {left + 20, top - 4};
+        case kBottom:
+            return {left + 20, top + 28};
+        case kLeft:
+            return {left + 4, top + 12};
+        default:
+            return {left + 36, top + 12};
+    }
+}
+
+// Each wall once: by the box below it or to its right, plus the bottom and right borders.
+int DrawnWalls(const Board& board) {
+    int walls = 0;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            const int sides = board(x, y).Walls;
+            walls += (sides & kTop ? 1 : 0) + (sides & kLeft ? 1 : 0);
+            walls += (y == kRows && (sides & kBottom)) ? 1 : 0;
+            walls += (x == kColumns && (sides & kRight)) ? 1 : 0;
+        }
+    }
+    return walls;
+}
+
+std::optional<Wall> FirstFreeWall(const Game& game) {
+    for (const Wall& wall : kScanOrder) {
+        if (game.IsWallFree(wall.x, wall.y, wall.side)) {
+            return wall;
+        }
+    }
+    return std::nullopt;
+}
+
+// Every box closed and owned, but (10, 8), which lacks its right side; the first `human` boxes
+// in column order are the human's.
+Board AllButOneBox(int human) {
+    Board board;
+    int given = 0;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            board(x, y).Walls = kClosed;
+            board(x, y).Owner = given++ < human ? kHuman : kComputer;
+        }
+    }
+    board(kColumns, kRows).Walls = kClosed & ~kRight;
+    board(kColumns, kRows).Owner = kNobody;
+    return board;
+}
+
+// Every box has its left and right sides: any other wall puts a third side on a box.
+Board OnlyVerticalWalls() {
+    Board board;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            DrawWall(board, MakeWall(x, y, kLeft));
+            DrawWall(board, MakeWall(x, y, kRight));
+        }
+    }
+    return board;
+}
+
+int CountPixels(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+bool IsDark(const QColor& colour) {
+    return colour.lightness() < 100;
+}
+
+// What a message box showed before it was answered.
+struct SeenMessage {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+};
+
+}  // namespace
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void WindowAndControlsAreLaidOut();
+    void MenusHoldEveryEntryInOrder();
+    void StartsWithAnEmptyBoardAtHardAndFast();
+    void PressesDrawWallsAndTheComputerAnswers();
+    void AnyButtonAndModifierDrawsTheSameWall();
+    void PressesOffTheGapsOrOnDrawnWallsDoNothing();
+    void ClosingABoxKeepsTheTurn();
+    void PaintsExactlyTheWallsAndDots();
+    void PaintsOwnersLetters();
+    void FinishedGameIsCreditedOnce();
+    void LevelChoiceFollowsTheCheckMarks();
+    void SpeedChoiceLeavesTheGameAlone();
+    void OneEntryOfEachGroupStaysChecked();
+    void StoredNamesCheckTheirEntries();
+    void NewGameKeepsTheMatchScore();
+    void ResetAsksFirst();
+    void RandomMoveDrawsASafeWallAndTheComputerAnswers();
+    void RandomMoveWithoutSafeWallsSaysSo();
+    void RandomMoveAfterTheGameDoesNothing();
+    void ComputerWallsBlinkAtTheCheckedSpeed();
+    void CloseDuringTheReplyWaitsForItsEnd();
+    void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
+
+  private:
+    Game& TheGame() { return window_->CurrentGame(); }
+    QAction* Entry(const char* name) { return window_->findChild<QAction*>(name); }
+    QString CheckedEntries();
+    QImage Grab() { return window_->ClientArea()->grab().toImage(); }
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {});
+    void Load(const Board& board) {
+        TheGame().LoadPosition(board, kHuman);
+        window_->RefreshBoard();
+    }
+    void AnswerNextMessage(QMessageBox::StandardButton answer, SeenMessage* seen);
+
+    std::unique_ptr<FrmMain> window_;
+    std::vector<microseconds> pauses_;
+};
+
+// ---- Fixture ---------------------------------------------------------------------------------
+
+void FrmMainTest::initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void FrmMainTest::init() {
+    window_ = std::make_unique<FrmMain>();
+    pauses_.clear();
+    window_->SetPause([this](microseconds length) { pauses_.push_back(length); });
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void FrmMainTest::cleanup() {
+    window_.reset();
+}
+
+QString FrmMainTest::CheckedEntries() {
+    QStringList names;
+    for (const char* name : {"mnuEasy", "mnuMedium", "mnuHard", "mnuGenius", "mnuSpeedSlow",
+                             "mnuSpeedMedium", "mnuSpeedFast"}) {
+        if (Entry(name)->isChecked()) {
+            names << name;
+        }
+    }
+    return names.join(' ');
+}
+
+void FrmMainTest::Press(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    QTest::mousePress(window_->ClientArea(), button, modifiers, at);
+    QTest::mouseRelease(window_->ClientArea(), button, modifiers, at);
+}
+
+// Looks for the message box as soon as the event loop runs, notes it and presses `answer`.
+void FrmMainTest::AnswerNextMessage(QMessageBox::StandardButton answer, SeenMessage* seen) {
+    auto* timer = new QTimer(window_.get());
+    timer->setInterval(5);
+    connect(timer, &QTimer::timeout, timer, [timer, answer, seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        *seen = {true,        box->windowTitle(),     box->text(),
+                 box->icon(), box->standardButtons(), box->standardButton(box->defaultButton())};
+        box->button(answer)->click();
+    });
+    timer->start();
+}
+
+// ---- Layout and menus ------------------------------------------------------------------------
+
+void FrmMainTest::WindowAndControlsAreLaidOut() {
+    QCOMPARE(window_->objectName(), QString("frmMain"));
+    QCOMPARE(window_->windowTitle(), QString("The game of Pennix"));
+    QCOMPARE(window_->ClientArea()->size(), QSize(390, 385));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
+    const QPoint centre = window_->screen()->geometry().center();
+    // Centred before it is shown, when the size of the frame is not known yet.
+    const QSize frame = window_->frameGeometry().size() - window_->size();
+    QVERIFY((window_->frameGeometry().center() - centre).manhattanLength() <=
+            frame.width() + frame.height());
+
+    QCOMPARE(window_->findChild<QWidget*>("shpDot(0)")->geometry(), QRect(32, 24, 9, 9));
+    QCOMPARE(window_->findChild<QWidget*>("shpDot(98)")->geometry(), QRect(352, 280, 9, 9));
+    QCOMPARE(window_->findChild<QWidget*>("shpDot(1)")->x() - 41, 23);
+    QCOMPARE(window_->findChildren<QWidget*>(QRegularExpression(R"(^shpDot\(\d+\)$)")).size(),
+             kDotCount);
+
+    auto* score = window_->findChild<QLabel*>("lblScore");
+    QCOMPARE(score->geometry(), QRect(0, 304, 409, 25));
+    QCOMPARE(score->font().pixelSize(), 21);
+    QVERIFY(!score->font().bold());
+    QCOMPARE(window_->findChild<QWidget*>("Line1")->geometry(), QRect(0, 344, 408, 2));
+    auto* random = window_->findChild<QPushButton*>("cmdRandom");
+    QCOMPARE(random->geometry(), QRect(344, 352, 33, 25));
+    QCOMPARE(random->text(), QString("Rnd"));
+    QCOMPARE(random->toolTip(), QString("Make a random move"));
+    QCOMPARE(random->font().pixelSize(), 13);
+    auto* link = window_->findChild<QLabel*>("lblWebpage");
+    QCOMPARE(link->geometry(), QRect(112, 360, 193, 17));
+    QCOMPARE(link->toolTip(), QString("Go to my personal home page"));
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(link->font().underline());
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QVERIFY(window_->ClientArea()->font().bold());
+    QCOMPARE(window_->ClientArea()->font().pixelSize(), 21);
+
+    // The board reads the dots where they are now, not where they started.
+    window_->findChild<QWidget*>("shpDot(5)")->move(200, 30);
+    QCOMPARE(window_->DotRectangles()[5].left, 200);
+    QCOMPARE(window_->DotRectangles()[5].top, 30);
+}
+
+void FrmMainTest::MenusHoldEveryEntryInOrder() {
+    auto entries = [](QMenu* menu) {
+        QStringList names;
+        for (QAction* action : menu->actions()) {
+            names << action->objectName() + (action->isSeparator() ? "" : "=" + action->text());
+        }
+        return names.join(", ");
+    };
+    QStringList bar;
+    for (QAction* action : window_->menuBar()->actions()) {
+        bar << action->objectName() + "=" + action->text();
+    }
+    QCOMPARE(bar.join(", "), QString("File=&File, mnuOptions=&Options, mnuHelp=&Help"));
+    QCOMPARE(entries(window_->findChild<QMenu*>("File")),
+             QString("mnuNewGame=&New Game, sep1, mnuExit=E&xit"));
+    QCOMPARE(entries(window_->findChild<QMenu*>("mnuOptions")),
+             QString("mnuLevel=Level, mnuSpeed=Speed, sep2, mnuResetscores=Reset scores ..."));
+    QCOMPARE(entries(window_->findChild<QMenu*>("mnuLevel")),
+             QString("mnuEasy=Easy, mnuMedium=Medium, mnuHard=Hard, mnuGenius=Genius"));
+    QCOMPARE(entries(window_->findChild<QMenu*>("mnuSpeed")),
+             QString("mnuSpeedSlow=Slow, mnuSpeedMedium=Medium, mnuSpeedFast=Fast"));
+    QCOMPARE(entries(window_->findChild<QMenu*>("mnuHelp")),
+             QString("mnuHelp2=Help, mnuHelpIndex=Help index, sep4, mnuAbout=About the game, "
+                     "mnuAuthor=About the author, sep3, mnuScores=Score board, seg3, "
+                     "mnuRegister=Register"));
+    QCOMPARE(Entry("mnuNewGame")->shortcut(), QKeySequence(Qt::Key_F2));
+    for (const char* later :
+         {"mnuHelp2", "mnuHelpIndex", "mnuAbout", "mnuAuthor", "mnuScores", "mnuRegister"}) {
+        QVERIFY2(!Entry(later)->isEnabled(), later);
+    }
+}
+
+void FrmMainTest::StartsWithAnEmptyBoardAtHardAndFast() {
+    QCOMPARE(CheckedEntries(), QString("mnuHard mnuSpeedFast"));
+    QCOMPARE(window_->findChild<QLabel*>("lblScore")->text(), QString("You 0 Me 0"));
+    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{0});
+}
+
+// ---- Presses ---------------------------------------------------------------------------------
+
+void FrmMainTest::PressesDrawWallsAndTheComputerAnswers() {
+    Press({52, 28});
+    QCOMPARE(TheGame().Board()(1, 1).Walls & kTop, kTop);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    QCOMPARE(pauses_.size(), std::size_t{6});
+
+    const struct {
+        QPoint at;
+        Wall wall;
+    } cases[] = {{{52, 284}, MakeWall(1, 8, kBottom)},
+                 {{356, 44}, MakeWall(10, 1, kRight)},
+                 {{36, 44}, MakeWall(1, 1, kLeft)},
+                 {{164, 44}, MakeWall(5, 1, kLeft)}};
+    for (const auto& one : cases) {
+        TheGame().NewGame();
+        Press(one.at);
+        const Board& board = TheGame().Board();
+        QVERIFY(board(one.wall.x, one.wall.y).Walls & one.wall.side);
+        QCOMPARE(DrawnWalls(board), 2);
+    }
+    // The wall between dots 4 and 15 is also the right side of the box to its left.
+    QVERIFY(TheGame().Board()(4, 1).Walls & kRight);
+}
+
+void FrmMainTest::AnyButtonAndModifierDrawsTheSameWall() {
+    Press({52, 28}, Qt::RightButton);
+    QVERIFY(TheGame().Board()(1, 1).Walls & kTop);
+    window_->mnuNewGame_Click();
+    Press({36, 44}, Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier);
+    QVERIFY(TheGame().Board()(1, 1).Walls & kLeft);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+}
+
+void FrmMainTest::PressesOffTheGapsOrOnDrawnWallsDoNothing() {
+    for (QPoint at : {QPoint(41, 28), QPoint(64, 28), QPoint(52, 24), QPoint(52, 33),
+                      QPoint(36, 28), QPoint(52, 44), QPoint(200, 320), QPoint(380, 28)}) {
+        Press(at);
+    }
+    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QVERIFY(pauses_.empty());
+
+    Board board;
+    DrawWall(board, MakeWall(1, 1, kTop));
+    Load(board);
+    Press({52, 28});
+    QCOMPARE(TheGame().Board(), board);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    QVERIFY(pauses_.empty());
+}
+
+void FrmMainTest::ClosingABoxKeepsTheTurn() {
+    Board board;
+    for (std::int16_t side : {kLeft, kRight, kBottom}) {
+        DrawWall(board, MakeWall(1, 1, side));
+    }
+    Load(board);
+    Press({52, 28});
+    QCOMPARE(TheGame().Board()(1, 1).Owner, kHuman);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 4);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    QVERIFY(pauses_.empty());
+    QCOMPARE(window_->findChild<QLabel*>("lblScore")->text(), QString("You 1 Me 0"));
+}
+
+// ---- Painting --------------------------------------------------------------------------------
+
+// Outside the dots, the board shows the background everywhere but on the one wall's bar.
+void FrmMainTest::PaintsExactlyTheWallsAndDots() {
+    Board board;
+    DrawWall(board, MakeWall(1, 1, kTop));
+    DrawWall(board, MakeWall(10, 8, kRight));
+    Load(board);
+    const QImage image = Grab();
+    const QRect bars[] = {QRect(41, 26, 23, 5), QRect(354, 257, 5, 23)};
+    int black = 0;
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 390; ++x) {
+            const QPoint at(x, y);
+            const bool on_dot =
+                (x - 32) % 32 < 9 && (y - 24) % 32 < 9 && x >= 32 && y >= 24 && x < 361 && y < 289;
+            const bool on_bar = bars[0].contains(at) || bars[1].contains(at);
+            if (on_bar) {
+                QCOMPARE(image.pixelColor(at), QColor(Qt::black));
+                ++black;
+            } else if (!on_dot) {
+                QVERIFY2(image.pixelColor(at) == kBackground,
+                         qPrintable(QString("pixel (%1, %2)").arg(x).arg(y)));
+            }
+        }
+    }
+    QCOMPARE(black, 2 * 115);
+    QCOMPARE(image.pixelColor(36, 28), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(356, 284), QColor(0, 0, 255));
+}
+
+void FrmMainTest::PaintsOwnersLetters() {
+    Board board;
+    for (std::int16_t side : {kTop, kBottom, kLeft, kRight}) {
+        DrawWall(board, MakeWall(1, 1, side));
+        DrawWall(board, MakeWall(3, 2, side));
+        DrawWall(board, MakeWall(5, 3, side));
+    }
+    board(1, 1).Owner = kHuman;
+    board(3, 2).Owner = kComputer;
+    TheGame().LoadPosition(board, kHuman);
+    window_->RefreshBoard();
+    const QImage image = Grab();
+
+    // The inside of box (x, y), between its four bars.
+    auto letter_pixels = [&image](int x, int y) {
+        QRect dark;
+        int count = 0;
+        for (int py = 32 * y - 1; py < 32 * y + 26; ++py) {
+            for (int px = 32 * x + 7; px < 32 * x + 34; ++px) {
+                if (IsDark(image.pixelColor(px, py))) {
+                    dark |= QRect(px, py, 1, 1);
+                    ++count;
+                }
+            }
+        }
+        return std::make_pair(count, dark);
+    };
+    const auto [human_count, human_area] = letter_pixels(1, 1);
+    const auto [computer_count, computer_area] = letter_pixels(3, 2);
+    QVERIFY(human_count > 30);
+    QVERIFY(computer_count > 30);
+    QVERIFY(human_count != computer_count);
+    // The letter's cell starts at (46, 35) in box (1, 1); its ink lies at or after that corner.
+    QVERIFY(human_area.left() >= 46 && human_area.left() <= 49);
+    QVERIFY(human_area.top() >= 35 && human_area.top() <= 41);
+    QVERIFY(computer_area.left() >= 46 + 64 && computer_area.top() >= 35 + 32);
+    QCOMPARE(letter_pixels(5, 3).first, 0);
+}
+
+void FrmMainTest::FinishedGameIsCreditedOnce() {
+    TheGame().SetMatchScore(2, 7);
+    Load(AllButOneBox(45));
+    Press({356, 268});
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{3});
+    QCOMPARE(TheGame().ComputerWins(), std::int16_t{7});
+    QVERIFY(TheGame().GameOver());
+    QVERIFY(pauses_.empty());
+    auto* score = window_->findChild<QLabel*>("lblScore");
+    QCOMPARE(score->text(), QString("Game over. You win! (46-34)"));
+    for (int i = 0; i < 3; ++i) {
+        window_->ClientArea()->repaint();
+        Grab();
+    }
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{3});
+
+    SeenMessage seen;
+    AnswerNextMessage(QMessageBox::Yes, &seen);
+    Entry("mnuResetscores")->trigger();
+    Grab();
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{0});
+    QCOMPARE(score->text(), QString("Game over. You win! (46-34)"));
+
+    const Board finished = TheGame().Board();
+    Press({52, 28});
+    QCOMPARE(TheGame().Board(), finished);
+}
+
+// ---- Level, speed, new game, reset -----------------------------------------------------------
+
+void FrmMainTest::LevelChoiceFollowsTheCheckMarks() {
+    TheGame().SetMatchScore(4, 5);
+    Press({52, 28});
+    const Board played = TheGame().Board();
+
+    Entry("mnuHard")->trigger();
+    QCOMPARE(CheckedEntries(), QString("mnuHard mnuSpeedFast"));
+    QCOMPARE(TheGame().Board(), played);
+
+    Entry("mnuEasy")->trigger();
+    QCOMPARE(CheckedEntries(), QString("mnuEasy mnuSpeedFast"));
+    QCOMPARE(window_->CheckedLevel(), Level::Easy);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{4});
+    QCOMPARE(TheGame().ComputerWins(), std::int16_t{5});
+
+    Press({52, 28});
+    Entry("mnuEasy")->trigger();
+    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    Entry("mnuGenius")->trigger();
+    QCOMPARE(window_->CheckedLevel(), Level::Genius);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+}
+
+void FrmMainTest::SpeedChoiceLeavesTheGameAlone() {
+    Press({52, 28});
+    const Board played = TheGame().Board();
+    Entry("mnuSpeedSlow")->trigger();
+    QCOMPARE(CheckedEntries(), QString("mnuHard mnuSpeedSlow"));
+    QCOMPARE(window_->CheckedSpeed(), Speed::Slow);
+    Entry("mnuSpeedSlow")->trigger();
+    QCOMPARE(CheckedEntries(), QString("mnuHard mnuSpeedSlow"));
+    Entry("mnuSpeedMedium")->trigger();
+    QCOMPARE(window_->CheckedSpeed(), Speed::Medium);
+    QCOMPARE(TheGame().Board(), played);
+}
+
+void FrmMainTest::OneEntryOfEachGroupStaysChecked() {
+    const char* levels[] = {"mnuEasy", "mnuMedium", "mnuHard", "mnuGenius"};
+    const char* speeds[] = {"mnuSpeedSlow", "mnuSpeedMedium", "mnuSpeedFast"};
+    // A fixed walk that chooses every entry both while it is checked and while it is not.
+    const char* level_walk = "0013322101230";
+    const char* speed_walk = "2200112021";
+    for (const char* step = level_walk; *step; ++step) {
+        Entry(levels[*step - '0'])->trigger();
+        QCOMPARE(CheckedEntries().split(' ').first(), QString(levels[*step - '0']));
+        QCOMPARE(CheckedEntries().split(' ').size(), 2);
+    }
+    for (const char* step = speed_walk; *step; ++step) {
+        Entry(speeds[*step - '0'])->trigger();
+        QCOMPARE(CheckedEntries().split(' ').last(), QString(speeds[*step - '0']));
+        QCOMPARE(CheckedEntries().split(' ').size(), 2);
+    }
+}
+
+void FrmMainTest::StoredNamesCheckTheirEntries() {
+    const struct {
+        const char* level;
+        const char* speed;
+        const char* checked;
+    } cases[] = {{"Easy", "Slow", "mnuEasy mnuSpeedSlow"},
+                 {"Medium", "Medium", "mnuMedium mnuSpeedMedium"},
+                 {"Hard", "Fast", "mnuHard mnuSpeedFast"},
+                 {"Genius", "Fast", "mnuGenius mnuSpeedFast"},
+                 {"easy", "slow", "mnuGenius mnuSpeedFast"},
+                 {"", "none", "mnuGenius mnuSpeedFast"}};
+    for (const auto& one : cases) {
+        window_->CheckLevel(one.level);
+        window_->CheckSpeed(one.speed);
+        QCOMPARE(CheckedEntries(), QString(one.checked));
+    }
+}
+
+void FrmMainTest::NewGameKeepsTheMatchScore() {
+    TheGame().SetMatchScore(3, 4);
+    Press({52, 28});
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_.get(), Qt::Key_F2);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{3});
+    QCOMPARE(TheGame().ComputerWins(), std::int16_t{4});
+    QCOMPARE(window_->findChild<QLabel*>("lblScore")->text(), QString("You 0 Me 0"));
+}
+
+void FrmMainTest::ResetAsksFirst() {
+    TheGame().SetMatchScore(5, 6);
+    Press({52, 28});
+    const Board played = TheGame().Board();
+
+    SeenMessage seen;
+    AnswerNextMessage(QMessageBox::No, &seen);
+    Entry("mnuResetscores")->trigger();
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QString("Are you sure?"));
+    QCOMPARE(seen.text, QString("Are you sure you want to reset the scores?"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(seen.default_button, QMessageBox::Yes);
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{5});
+    QCOMPARE(TheGame().ComputerWins(), std::int16_t{6});
+
+    AnswerNextMessage(QMessageBox::Yes, &seen);
+    Entry("mnuResetscores")->trigger();
+    QCOMPARE(TheGame().HumanWins(), std::int16_t{0});
+    QCOMPARE(TheGame().ComputerWins(), std::int16_t{0});
+    QCOMPARE(TheGame().Board(), played);
+}
+
+// ---- "Rnd" -----------------------------------------------------------------------------------
+
+void FrmMainTest::RandomMoveDrawsASafeWallAndTheComputerAnswers() {
+    QTest::mouseClick(window_->findChild<QPushButton*>("cmdRandom"), Qt::LeftButton);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    // Only the computer's wall blinks: three times at Fast.
+    QCOMPARE(pauses_.size(), std::size_t{6});
+}
+
+void FrmMainTest::RandomMoveWithoutSafeWallsSaysSo() {
+    const Board board = OnlyVerticalWalls();
+    Load(board);
+    SeenMessage seen;
+    AnswerNextMessage(QMessageBox::Ok, &seen);
+    QTest::mouseClick(window_->findChild<QPushButton*>("cmdRandom"), Qt::LeftButton);
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QString("You are on your own"));
+    QCOMPARE(seen.text, QString("No safe random moves are left."));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(TheGame().Board(), board);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    QVERIFY(pauses_.empty());
+}
+
+void FrmMainTest::RandomMoveAfterTheGameDoesNothing() {
+    Board full = AllButOneBox(40);
+    DrawWall(full, MakeWall(kColumns, kRows, kRight));
+    full(kColumns, kRows).Owner = kComputer;
+    Load(full);
+    SeenMessage seen;
+    AnswerNextMessage(QMessageBox::Ok, &seen);
+    QTest::mouseClick(window_->findChild<QPushButton*>("cmdRandom"), Qt::LeftButton);
+    QTest::qWait(20);
+    QVERIFY(!seen.shown);
+    QCOMPARE(TheGame().Board(), full);
+}
+
+// ---- The blinking of the computer's walls ----------------------------------------------------
+
+// Each pause finds the bar white after a white blink and black after a black one; the count of
+// pauses and their length follow the speed checked at that moment, with no new game between.
+void FrmMainTest::ComputerWallsBlinkAtTheCheckedSpeed() {
+    const struct {
+        const char* entry;
+        int blinks;
+        microseconds pause;
+    } speeds[] = {{"mnuSpeedSlow", 10, microseconds(100'000)},
+                  {"mnuSpeedMedium", 5, microseconds(10'000)},
+                  {"mnuSpeedFast", 3, microseconds(500)}};
+    std::vector<int> white;
+    window_->SetPause([this, &white](microseconds length) {
+        pauses_.push_back(length);
+        white.push_back(CountPixels(Grab().copy(0, 0, 390, 300), Qt::white));
+    });
+    for (const auto& speed : speeds) {
+        Entry(speed.entry)->trigger();
+        pauses_.clear();
+        white.clear();
+        const int before = DrawnWalls(TheGame().Board());
+        const auto wall = FirstFreeWall(TheGame());
+        QVERIFY(wall.has_value());
+        Press(GapCentre(*wall));
+        const int computer_walls = DrawnWalls(TheGame().Board()) - before - 1;
+        QVERIFY(computer_walls >= 1);
+        QCOMPARE(pauses_.size(), std::size_t(2 * speed.blinks * computer_walls));
+        for (std::size_t i = 0; i < pauses_.size(); ++i) {
+            QCOMPARE(pauses_[i], speed.pause);
+            QCOMPARE(white[i], i % 2 == 0 ? 115 : 0);
+        }
+        QCOMPARE(CountPixels(Grab(), Qt::white), 0);
+    }
+}
+
+void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
+    int calls = 0;
+    bool open_throughout = true;
+    window_->SetPause([this, &calls, &open_throughout](microseconds) {
+        if (calls++ == 0) {
+            window_->close();
+        }
+        open_throughout = open_throughout && window_->isVisible();
+    });
+    Press({52, 28});
+    QCOMPARE(calls, 6);
+    QVERIFY(open_throughout);
+    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+    QVERIFY(!window_->isVisible());
+}
+
+void FrmMainTest::PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive() {
+    using Clock = std::chrono::steady_clock;
+    for (microseconds length : {microseconds(500), microseconds(10'000), microseconds(40'000)}) {
+        const Clock::time_point start = Clock::now();
+        WaitWithoutInput(length);
+        const auto waited = Clock::now() - start;
+        QVERIFY(waited >= length);
+        QVERIFY(waited < length + std::chrono::seconds(1));
+    }
+    // A long pause lets queued work run, such as the repaints of an uncovered window.
+    bool ran = false;
+    QTimer::singleShot(5, [&ran] { ran = true; });
+    WaitWithoutInput(microseconds(60'000));
+    QVERIFY(ran);
+}
+
+}  // namespace pennix
+
+QTEST_MAIN(pennix::FrmMainTest)
+#include "frm_main_test.moc"
