@@ -1,0 +1,46 @@
+// What the four windows share: a fixed modal frame, the dialog face, labels and buttons by pixel.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+
+class QLabel;
+class QPushButton;
+
+namespace pennix {
+
+// The design's dialog face, MS Sans Serif, as its free look-alike at the pixel size a 96-dpi
+// screen gives 8.25 pt; `pixels` sets another size of the same face.
+QFont DialogFont(int pixels = 11);
+
+// A window sized to its client area that the user cannot resize, with a title and a close box
+// but no minimise or maximise button. Shown modally, it is centred over its parent.
+class FixedDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    enum class Escape { Closes, Ignored };
+
+    FixedDialog(QWidget* parent, const char* name, const QString& caption, QSize client,
+                Escape escape);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    Escape escape_;
+};
+
+// A plain-text label at a pixel rectangle. Like the design's labels, its text starts at the top
+// left and wraps within the width; what does not fit is cut off.
+QLabel* AddLabel(QWidget* parent, const char* name, const QRect& area, const QString& text);
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QRect& area,
+                       const QString& caption);
+
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// A message with an OK button, titled with the application's title, over `parent`.
+void ShowTitledMessage(QWidget* parent, const QString& text);
+
+}  // namespace pennix

@@ -1,0 +1,47 @@
+// The score board window and the text of its one label.
+#include "frm_score.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace pennix {
+
+namespace {
+
+QString CountText(int count) {
+    return count < 0 ? QString::number(count) : " " + QString::number(count);
+}
+
+// Comic Sans MS 26.25 pt, as its free look-alike in pixels at 96 dpi.
+QFont ScoreBoardFont() {
+    QFont font;
+    font.setFamilies({"Comic Neue", "Comic Sans MS"});
+    font.setStyleHint(QFont::Cursive);
+    font.setPixelSize(35);
+    return font;
+}
+
+}  // namespace
+
+QString ScoreBoardText(int you, int me) {
+    return "You " + CountText(you) + " - Me " + CountText(me);
+}
+
+FrmScore::FrmScore(QWidget* parent, int you, int me)
+    : FixedDialog(parent, "frmScore", "The history of our matches", QSize(312, 131),
+                  Escape::Ignored) {
+    QLabel* lblScore = AddLabel(this, "lblScore", QRect(0, 16, 313, 57), ScoreBoardText(you, me));
+    lblScore->setFont(ScoreBoardFont());
+    lblScore->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    QPushButton* Command1 = AddButton(this, "Command1", QRect(112, 96, 73, 25), "Ok");
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    Command1->setFocus();
+}
+
+void ShowScoreBoard(QWidget* parent, int you, int me) {
+    FrmScore window(parent, you, me);
+    window.exec();
+}
+
+}  // namespace pennix

@@ -1,0 +1,97 @@
+// The help window's browser and buttons, and finding the one already open.
+#include "help_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/build_settings.h"
+#include "ui/dialogs/resources.h"
+
+namespace pennix {
+
+namespace {
+
+const char kPageStyle[] =
+    "h1 { color: #0000c0; }"
+    "h2 { color: #0000c0; }"
+    "p.note { color: #404040; }"
+    "a { color: #0000ff; }";
+
+HelpWindow* OpenHelp(QWidget* parent) {
+    HelpWindow* help =
+        parent ? parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!help) {
+        help = new HelpWindow(parent);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("HelpWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Help left open must not keep the game running once its main window is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QString(kApplicationTitle) + " Help");
+    resize(560, 480);
+
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("HelpBrowser");
+    browser_->document()->setDefaultStyleSheet(kPageStyle);
+    // The pages only link to each other; nothing they name is handed to another program.
+    browser_->setOpenExternalLinks(false);
+    browser_->setOpenLinks(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CreateButtons());
+    layout->addWidget(browser_);
+}
+
+QWidget* HelpWindow::CreateButtons() {
+    auto* buttons = new QWidget(this);
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto add = [&](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, buttons);
+        button->setObjectName(name);
+        row->addWidget(button);
+        return button;
+    };
+    connect(add("cmdContents", "&Contents"), &QPushButton::clicked, this,
+            &HelpWindow::ShowContents);
+    connect(add("cmdIndex", "&Index"), &QPushButton::clicked, this, &HelpWindow::ShowIndex);
+    QPushButton* back = add("cmdBack", "&Back");
+    back->setEnabled(false);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    row->addStretch();
+    return buttons;
+}
+
+void HelpWindow::ShowContents() {
+    browser_->setSource(HelpContentsPage());
+}
+
+void HelpWindow::ShowIndex() {
+    browser_->setSource(HelpIndexPage());
+}
+
+HelpWindow* ShowHelpContents(QWidget* parent) {
+    HelpWindow* help = OpenHelp(parent);
+    help->ShowContents();
+    return help;
+}
+
+HelpWindow* ShowHelpIndex(QWidget* parent) {
+    HelpWindow* help = OpenHelp(parent);
+    help->ShowIndex();
+    return help;
+}
+
+}  // namespace pennix

@@ -1,0 +1,103 @@
+// The help window's two entry points, and that every link in the help pages leads somewhere.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include "ui/dialogs/help_window.h"
+#include "ui/dialogs/resources.h"
+
+namespace pennix {
+
+namespace {
+
+struct PageLinks {
+    QSet<QString> anchors;
+    QStringList links;
+};
+
+PageLinks ReadPage(const QString& file) {
+    QFile page(file);
+    page.open(QIODevice::ReadOnly);
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(page.readAll()));
+    PageLinks found;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            for (const QString& name : format.anchorNames()) {
+                found.anchors.insert(name);
+            }
+            if (format.isAnchor() && !format.anchorHref().isEmpty()) {
+                found.links.append(format.anchorHref());
+            }
+        }
+    }
+    found.links.removeDuplicates();
+    return found;
+}
+
+}  // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensAtTheContentsAndThenAtTheIndexInTheSameWindow() {
+        QWidget main_window;
+        main_window.show();
+        HelpWindow* contents = ShowHelpContents(&main_window);
+        QVERIFY(contents->isVisible());
+        QCOMPARE(contents->Browser()->source(), QUrl("qrc:/help/contents.html"));
+        QCOMPARE(contents->Browser()->documentTitle(), "Contents");
+        QVERIFY(contents->Browser()->toPlainText().contains("How to play"));
+
+        HelpWindow* index = ShowHelpIndex(&main_window);
+        QCOMPARE(index, contents);
+        QCOMPARE(main_window.findChildren<HelpWindow*>().size(), 1);
+        QCOMPARE(index->Browser()->source(), QUrl("qrc:/help/index.html"));
+        QCOMPARE(index->Browser()->documentTitle(), "Index");
+    }
+
+    void closingTheHelpWindowDestroysIt() {
+        QWidget main_window;
+        main_window.show();
+        QPointer<HelpWindow> help = ShowHelpIndex(&main_window);
+        help->close();
+        QTRY_VERIFY(help.isNull());
+        QVERIFY(ShowHelpContents(&main_window)->isVisible());
+    }
+
+    // Each link names a page that exists and, after a '#', a place that page marks; the contents
+    // reach every page.
+    void everyLinkLeadsToAPageAndPlaceThatExist() {
+        HelpContentsPage();
+        const QDir help(":/help");
+        const QStringList pages = help.entryList({"*.html"});
+        QVERIFY(pages.size() >= 8);
+        QMap<QString, PageLinks> read;
+        for (const QString& page : pages) {
+            read[page] = ReadPage(help.filePath(page));
+        }
+        for (const QString& page : pages) {
+            for (const QString& link : read[page].links) {
+                const QString target = link.section('#', 0, 0);
+                const QString place = link.section('#', 1);
+                QVERIFY2(read.contains(target), qPrintable(page + " links to " + link));
+                QVERIFY2(place.isEmpty() || read[target].anchors.contains(place),
+                         qPrintable(page + " links to " + link));
+            }
+        }
+        for (const QString& page : pages) {
+            QVERIFY2(page == "contents.html" || read["contents.html"].links.contains(page),
+                     qPrintable(page + " is not in the contents"));
+        }
+    }
+};
+
+}  // namespace pennix
+
+QTEST_MAIN(pennix::HelpTest)
+#include "help_test.moc"

@@ -1,0 +1,255 @@
+// The four windows: their frames and closing, and what the score board, about and author show.
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "modal.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_author.h"
+#include "ui/dialogs/frm_register.h"
+#include "ui/dialogs/frm_score.h"
+
+namespace pennix {
+
+using testing::Click;
+using testing::TextOf;
+using testing::WhenModalOpens;
+
+namespace {
+
+struct WindowCase {
+    const char* name;
+    const char* caption;
+    QSize client;
+    std::function<void(QWidget*)> open;
+    const char* close_button;
+    bool escape_closes;
+};
+
+const std::vector<WindowCase>& Windows() {
+    static const std::vector<WindowCase> windows{
+        {"frmScore",
+         "The history of our matches",
+         {312, 131},
+         [](QWidget* parent) { ShowScoreBoard(parent, 3, 1); },
+         "Command1",
+         false},
+        {"frmAbout",
+         "About Pennix",
+         {382, 217},
+         [](QWidget* parent) { ShowAbout(parent, SystemInfoLauncher("")); },
+         "cmdOK",
+         true},
+        {"frmAuthor", "About me", {408, 255}, ShowAuthor, "Command1", false},
+        {"frmRegister",
+         "Register? Naaa, Just send me a note!",
+         {476, 191},
+         [](QWidget* parent) { ShowRegister(parent); },
+         "Command1",
+         false},
+    };
+    return windows;
+}
+
+void AddWindowRows() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < static_cast<int>(Windows().size()); ++i) {
+        QTest::newRow(Windows()[i].name) << i;
+    }
+}
+
+// What a test saw of a window while it was open.
+struct Seen {
+    QPointer<QWidget> window;
+    QString name;
+    QString caption;
+    QSize size;
+    QSize minimum;
+    QSize maximum;
+    Qt::WindowFlags flags;
+    QPoint centre;
+};
+
+Seen Look(QWidget* window) {
+    return {window,
+            window->objectName(),
+            window->windowTitle(),
+            window->size(),
+            window->minimumSize(),
+            window->maximumSize(),
+            window->windowFlags(),
+            window->frameGeometry().center()};
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        parent_.setGeometry(150, 120, 640, 480);
+        parent_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent_));
+    }
+
+    void scoreBoardText_data() {
+        QTest::addColumn<int>("you");
+        QTest::addColumn<int>("me");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("fresh match") << 0 << 0 << "You  0 - Me  0";
+        QTest::newRow("both positive") << 3 << 1 << "You  3 - Me  1";
+        QTest::newRow("negative count") << -5 << 2 << "You -5 - Me  2";
+        QTest::newRow("extremes") << 32767 << -32768 << "You  32767 - Me -32768";
+    }
+
+    void scoreBoardText() {
+        QFETCH(int, you);
+        QFETCH(int, me);
+        QFETCH(QString, text);
+        QCOMPARE(ScoreBoardText(you, me), text);
+    }
+
+    void opensModalFixedAndCentredAndClosesWithItsButton_data() { AddWindowRows(); }
+
+    void opensModalFixedAndCentredAndClosesWithItsButton() {
+        QFETCH(int, index);
+        const WindowCase& window = Windows()[index];
+        Seen seen;
+        bool modal = false;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            seen = Look(opened);
+            modal = opened->isModal();
+            Click(opened, window.close_button);
+        });
+        window.open(&parent_);
+
+        QCOMPARE(seen.name, window.name);
+        QCOMPARE(seen.caption, window.caption);
+        QVERIFY(modal);
+        QCOMPARE(seen.size, window.client);
+        QCOMPARE(seen.minimum, window.client);
+        QCOMPARE(seen.maximum, window.client);
+        QVERIFY(!(seen.flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(seen.flags & Qt::WindowCloseButtonHint);
+        QVERIFY((seen.centre - parent_.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY2(seen.window.isNull(), "a closed window is destroyed");
+    }
+
+    void escapeClosesOnlyTheAboutWindow_data() { AddWindowRows(); }
+
+    void escapeClosesOnlyTheAboutWindow() {
+        QFETCH(int, index);
+        const WindowCase& window = Windows()[index];
+        bool open_after_escape = false;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            QTest::keyClick(opened, Qt::Key_Escape);
+            open_after_escape = opened->isVisible();
+            if (open_after_escape) {
+                Click(opened, window.close_button);
+            }
+        });
+        window.open(&parent_);
+        QCOMPARE(open_after_escape, !window.escape_closes);
+    }
+
+    void scoreBoardShowsTheCountsItIsGiven() {
+        QString score;
+        QString button;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            score = TextOf(opened, "lblScore");
+            button = TextOf(opened, "Command1");
+            Click(opened, "Command1");
+        });
+        ShowScoreBoard(&parent_, -5, 2);
+        QCOMPARE(score, "You -5 - Me  2");
+        QCOMPARE(button, "Ok");
+    }
+
+    void aboutShowsTitleVersionAndDescription() {
+        QStringList texts;
+        bool has_picture = false;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer",
+                                     "cmdOK", "cmdSysInfo"}) {
+                texts << TextOf(opened, name);
+            }
+            const auto* picture = opened->findChild<QLabel*>("Image1");
+            has_picture = picture && !picture->pixmap().isNull();
+            Click(opened, "cmdOK");
+        });
+        ShowAbout(&parent_, SystemInfoLauncher(""));
+        QCOMPARE(texts, QStringList({"Pennix", "Version 1.1",
+                                     "This is the simple game of pennix that I used to play as a "
+                                     "little kid in school. Every time I learn a new language, I "
+                                     "write this game first. Hope you enjoy the game.",
+                                     "", "OK", "&System Info..."}));
+        QVERIFY(has_picture);
+    }
+
+    // OK is the default button, but Enter presses whichever button has the focus.
+    void aboutEnterPressesTheFocusedButton() {
+        QStringList focus;
+        QString message;
+        bool open_after_sysinfo = false;
+        bool open_after_ok = true;
+        const auto watch = WhenModalOpens([&](QWidget* about) {
+            focus << about->focusWidget()->objectName();
+            QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
+            focus << about->focusWidget()->objectName();
+            const auto message_watch = WhenModalOpens(
+                [&](QWidget* box) {
+                    message = qobject_cast<QMessageBox*>(box)->text();
+                    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+                },
+                about);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Return);
+            open_after_sysinfo = about->isVisible();
+            QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
+            focus << about->focusWidget()->objectName();
+            QTest::keyClick(about->focusWidget(), Qt::Key_Return);
+            open_after_ok = about->isVisible();
+            if (open_after_ok) {
+                Click(about, "cmdOK");
+            }
+        });
+        ShowAbout(&parent_, SystemInfoLauncher(""));
+        QCOMPARE(focus, QStringList({"cmdOK", "cmdSysInfo", "cmdOK"}));
+        QCOMPARE(message, "System Information Is Unavailable At This Time");
+        QVERIFY(open_after_sysinfo);
+        QVERIFY(!open_after_ok);
+    }
+
+    void authorShowsPictureAndThreeParagraphs() {
+        QString text;
+        QString tooltip;
+        QSize picture;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            text = TextOf(opened, "lblAboutme");
+            if (const auto* label = opened->findChild<QLabel*>("Picture1")) {
+                tooltip = label->toolTip();
+                picture = label->pixmap().size();
+            }
+            Click(opened, "Command1");
+        });
+        ShowAuthor(&parent_);
+        const QStringList paragraphs = text.split("\n\n");
+        QCOMPARE(paragraphs.size(), 3);
+        for (const QString& paragraph : paragraphs) {
+            QVERIFY(!paragraph.trimmed().isEmpty() && !paragraph.contains('\n'));
+        }
+        QVERIFY(paragraphs[2].contains("skydiving"));
+        QCOMPARE(tooltip, "Me skydiving");
+        QCOMPARE(picture, QSize(164, 191));
+    }
+
+  private:
+    QWidget parent_;
+};
+
+}  // namespace pennix
+
+QTEST_MAIN(pennix::WindowsTest)
+#include "windows_test.moc"
