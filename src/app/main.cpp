@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    pennix::FrmMain window;
+    pennix::FrmMain window(pennix::FrmMain::DefaultSettingsFile());
     window.show();
     return application.exec();
 }

@@ -2,6 +2,7 @@
 #include "frm_main.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -10,7 +11,10 @@
 #include "dot_shape.h"
 #include "fonts.h"
 #include "pause.h"
-#include "program_icon.h"
+#include "store/settings.h"
+#include "ui/dialogs/build_settings.h"
+#include "ui/dialogs/link_label.h"
+#include "ui/dialogs/resources.h"
 
 namespace pennix {
 
@@ -20,9 +24,6 @@ const QColor kBackground(192, 255, 192);
 const QColor kDotColour(0, 0, 255);
 const QColor kLinkColour(0, 0, 192);
 constexpr QSize kClientSize(390, 385);
-
-// The author's page shown by the link.
-constexpr char kWebpageAddress[] = "https://pennix.example.org/";
 
 void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -50,14 +51,15 @@ BlinkTiming TimingFor(Speed speed) {
     return {3, microseconds(500)};
 }
 
-FrmMain::FrmMain(QWidget* parent)
+FrmMain::FrmMain(std::filesystem::path settings_file, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
+      settings_file_(std::move(settings_file)),
       pause_(WaitWithoutInput) {
     setObjectName("frmMain");
     setWindowTitle("The game of Pennix");
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(PennixIcon());
     game_.SetView(this);
     CreateControls();
     CreateMenus();
@@ -97,7 +99,7 @@ void FrmMain::CreateControls() {
     cmdRandom_->setToolTip("Make a random move");
     connect(cmdRandom_, &QPushButton::clicked, this, &FrmMain::cmdRandom_Click);
 
-    lblWebpage_ = new QLabel(kWebpageAddress, client_);
+    lblWebpage_ = new LinkLabel(kAuthorPage, client_);
     lblWebpage_->setObjectName("lblWebpage");
     lblWebpage_->setGeometry(112, 360, 193, 17);
     lblWebpage_->setFont(WebpageFont());
@@ -146,17 +148,24 @@ void FrmMain::CentreOnScreen() {
          screen_area.top() + (screen_area.height() - outer.height()) / 2);
 }
 
-// The settings file is read here: the level, the speed and the match score it holds. Until the
-// game keeps one, every run starts with the defaults that file would be written with.
-void FrmMain::RestoreSettings() {
-    CheckLevel("Hard");
-    CheckSpeed("Fast");
-    game_.SetMatchScore(0, 0);
+std::filesystem::path FrmMain::DefaultSettingsFile() {
+    return SettingsFile(QCoreApplication::applicationDirPath().toStdString());
 }
 
-// The settings file is written here, once per run: the checked level and speed and the match
-// score. Nothing is kept yet.
-void FrmMain::Form_Unload() {}
+// A file without a level is a first start: the defaults are written and used.
+void FrmMain::RestoreSettings() {
+    const Settings settings = LoadOrCreateSettings(settings_file_);
+    CheckLevel(settings.level);
+    CheckSpeed(settings.speed);
+    game_.SetMatchScore(settings.human_wins, settings.computer_wins);
+}
+
+// A failed write is not reported: at exit there is nobody left to tell.
+void FrmMain::Form_Unload() {
+    SaveSettings(settings_file_, {std::string(kLevelTexts[static_cast<int>(CheckedLevel())]),
+                                  std::string(kSpeedTexts[static_cast<int>(CheckedSpeed())]),
+                                  game_.HumanWins(), game_.ComputerWins()});
+}
 
 void FrmMain::closeEvent(QCloseEvent* event) {
     // A close request that arrives while the computer is replying is carried out once the reply

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <array>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -41,7 +42,13 @@ class FrmMain : public QMainWindow, public GameView {
     // than a moment, repaints the window, but takes no input; tests put a counting one in.
     using Pause = std::function<void(std::chrono::microseconds)>;
 
-    explicit FrmMain(QWidget* parent = nullptr);
+    // The level, the speed and the match score are read from `settings_file` at start-up and
+    // written back to it when the window closes.
+    explicit FrmMain(std::filesystem::path settings_file, QWidget* parent = nullptr);
+
+    // Where an installed or unpacked game keeps its settings: beside the program when that
+    // folder is writable, otherwise in the user's configuration folder.
+    static std::filesystem::path DefaultSettingsFile();
 
     // GameView
     void RefreshBoard() override;
@@ -74,6 +81,12 @@ class FrmMain : public QMainWindow, public GameView {
     void mnuSpeedMedium_Click();
     void mnuSpeedFast_Click();
     void mnuResetscores_Click();
+    void mnuHelp2_Click();
+    void mnuHelpIndex_Click();
+    void mnuAbout_Click();
+    void mnuAuthor_Click();
+    void mnuScores_Click();
+    void mnuRegister_Click();
     void cmdRandom_Click();
 
   protected:
@@ -89,6 +102,8 @@ class FrmMain : public QMainWindow, public GameView {
     QMenu* CreateOptionsMenu();
     QMenu* CreateHelpMenu();
     QAction* AddEntry(QMenu* menu, const char* name, const QString& caption);
+    QAction* AddEntry(QMenu* menu, const char* name, const QString& caption,
+                      void (FrmMain::*handler)());
     QAction* AddCheckEntry(QMenu* menu, const char* name, const QString& caption,
                            void (FrmMain::*handler)());
     void AddSeparator(QMenu* menu, const char* name);
@@ -112,6 +127,7 @@ class FrmMain : public QMainWindow, public GameView {
     void SelectLevel(QAction* chosen);
     void SelectSpeed(QAction* chosen);
 
+    std::filesystem::path settings_file_;
     pennix::Game game_;
     Opponent opponent_{game_};
     Pause pause_;

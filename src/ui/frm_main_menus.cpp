@@ -4,6 +4,11 @@
 #include <QMessageBox>
 
 #include "frm_main.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_author.h"
+#include "ui/dialogs/frm_register.h"
+#include "ui/dialogs/frm_score.h"
+#include "ui/dialogs/help_window.h"
 
 namespace pennix {
 
@@ -30,12 +35,9 @@ QMenu* FrmMain::CreateFileMenu() {
     auto* menu = new QMenu("&File", this);
     menu->setObjectName("File");
     menu->menuAction()->setObjectName("File");
-    QAction* new_game = AddEntry(menu, "mnuNewGame", "&New Game");
-    new_game->setShortcut(Qt::Key_F2);
-    connect(new_game, &QAction::triggered, this, &FrmMain::mnuNewGame_Click);
+    AddEntry(menu, "mnuNewGame", "&New Game", &FrmMain::mnuNewGame_Click)->setShortcut(Qt::Key_F2);
     AddSeparator(menu, "sep1");
-    QAction* exit = AddEntry(menu, "mnuExit", "E&xit");
-    connect(exit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    AddEntry(menu, "mnuExit", "E&xit", &FrmMain::mnuExit_Click);
     return menu;
 }
 
@@ -66,26 +68,32 @@ QMenu* FrmMain::CreateOptionsMenu() {
     return menu;
 }
 
-// Help and the four windows it opens arrive later; their entries are in place, greyed out.
 QMenu* FrmMain::CreateHelpMenu() {
     auto* menu = new QMenu("&Help", this);
     menu->setObjectName("mnuHelp");
     menu->menuAction()->setObjectName("mnuHelp");
-    AddEntry(menu, "mnuHelp2", "Help")->setEnabled(false);
-    AddEntry(menu, "mnuHelpIndex", "Help index")->setEnabled(false);
+    AddEntry(menu, "mnuHelp2", "Help", &FrmMain::mnuHelp2_Click);
+    AddEntry(menu, "mnuHelpIndex", "Help index", &FrmMain::mnuHelpIndex_Click);
     AddSeparator(menu, "sep4");
-    AddEntry(menu, "mnuAbout", "About the game")->setEnabled(false);
-    AddEntry(menu, "mnuAuthor", "About the author")->setEnabled(false);
+    AddEntry(menu, "mnuAbout", "About the game", &FrmMain::mnuAbout_Click);
+    AddEntry(menu, "mnuAuthor", "About the author", &FrmMain::mnuAuthor_Click);
     AddSeparator(menu, "sep3");
-    AddEntry(menu, "mnuScores", "Score board")->setEnabled(false);
+    AddEntry(menu, "mnuScores", "Score board", &FrmMain::mnuScores_Click);
     AddSeparator(menu, "seg3");
-    AddEntry(menu, "mnuRegister", "Register")->setEnabled(false);
+    AddEntry(menu, "mnuRegister", "Register", &FrmMain::mnuRegister_Click);
     return menu;
 }
 
 QAction* FrmMain::AddEntry(QMenu* menu, const char* name, const QString& caption) {
     QAction* entry = menu->addAction(caption);
     entry->setObjectName(name);
+    return entry;
+}
+
+QAction* FrmMain::AddEntry(QMenu* menu, const char* name, const QString& caption,
+                           void (FrmMain::*handler)()) {
+    QAction* entry = AddEntry(menu, name, caption);
+    connect(entry, &QAction::triggered, this, handler);
     return entry;
 }
 
@@ -161,6 +169,31 @@ void FrmMain::mnuResetscores_Click() {
     if (question.exec() == QMessageBox::Yes) {
         game_.SetMatchScore(0, 0);
     }
+}
+
+// The help window stays open beside the game; the four small windows are modal.
+void FrmMain::mnuHelp2_Click() {
+    ShowHelpContents(this);
+}
+
+void FrmMain::mnuHelpIndex_Click() {
+    ShowHelpIndex(this);
+}
+
+void FrmMain::mnuAbout_Click() {
+    ShowAbout(this);
+}
+
+void FrmMain::mnuAuthor_Click() {
+    ShowAuthor(this);
+}
+
+void FrmMain::mnuScores_Click() {
+    ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins());
+}
+
+void FrmMain::mnuRegister_Click() {
+    ShowRegister(this);
 }
 
 // ---- Reading and setting the check marks -----------------------------------------------------

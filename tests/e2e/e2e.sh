@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real game under a private X server: its window, a mouse press on a gap, the computer's
-# answer on screen, and leaving through File > Exit. Skips (77) only when there is no Xvfb.
+# answer on screen, a menu choice, leaving through File > Exit and the settings file it leaves.
+# Skips (77) only when there is no Xvfb.
 set -euo pipefail
 
 binary=$1
@@ -56,7 +57,13 @@ eventually xdotool getdisplaygeometry >/dev/null 2>&1 || fail "cannot reach Xvfb
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
 
-"$binary" >"$work/game.log" 2>&1 &
+# The game keeps its settings beside the program when it can: a copy in a folder of the test's
+# own starts from a prepared file, which is read back after the exit.
+mkdir "$work/bin"
+cp "$binary" "$work/bin/pennix"
+printf '[Options]\nLevel=Easy\nSpeed=Medium\n[Score]\nYou= 5\nMe= 2\n' >"$work/bin/pennix.ini"
+
+"$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
 find_window() { window=$(xdotool search --onlyvisible --name '^The game of Pennix$' | head -1); [ -n "$window" ]; }
 eventually find_window || fail "no window titled 'The game of Pennix'"
@@ -101,8 +108,16 @@ two_walls() { [ "$(count_on_board '#000000')" -eq 230 ]; }
 eventually two_walls || fail "expected two walls after one press, found $(count_on_board '#000000') black pixels"
 [ "$(pixel_at 52 28)" = "#000000" ] || fail "the pressed gap shows no wall"
 
-# File > Exit by its access keys ends the program normally.
+# Options > Speed > Fast from the keyboard: the choice the settings file must keep.
 xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+o
+sleep 0.3
+xdotool key Down Right
+sleep 0.3
+xdotool key Down Down Return
+sleep 0.3
+
+# File > Exit by its access keys ends the program normally.
 xdotool key --clearmodifiers alt+f
 sleep 0.3
 xdotool key x
@@ -112,4 +127,9 @@ status=0
 wait "$game_pid" || status=$?
 game_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "end-to-end: window, press, answer and exit all as expected"
+
+expected=$(printf '[Options]\nLevel=Easy\nSpeed=Fast\n[Score]\nYou= 5\nMe= 2\n[Message]\nText=Hello, world!\n')
+[ "$(cat "$work/bin/pennix.ini")" = "$expected" ] ||
+    fail "the settings file after the exit is not as expected: $(cat -A "$work/bin/pennix.ini")"
+[ ! -e "$work/config/pennix" ] || fail "settings were written to the user's folder as well"
+echo "end-to-end: window, press, answer, menu choice, exit and settings file all as expected"

@@ -1,0 +1,182 @@
+// The main window with what it is wired to: the settings file at start-up and at exit, the help
+// menu's windows and the link under the board.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "ui/dialogs/link_label.h"
+#include "ui/frm_main.h"
+
+namespace pennix {
+namespace {
+
+class RecordingOpener : public LinkOpener {
+  public:
+    std::optional<LinkFailure> Open(const QString& address) override {
+        opened << address;
+        return std::nullopt;
+    }
+    QStringList opened;
+};
+
+}  // namespace
+
+class MainWindowWiringTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void FirstStartWritesTheDefaultsAndChecksHardAndFast();
+    void StartUpRestoresLevelSpeedAndMatchScore();
+    void StartUpTakesOnlyExactNamesAndWritesNothingWhenALevelIsStored();
+    void ExitAndTheCloseBoxBothSaveTheChecksAndTheScore();
+    void EachHelpEntryOpensItsWindow();
+    void TheLinkOpensTheAddressItShows();
+
+  private:
+    QString SettingsPath() const { return directory_->filePath("pennix.ini"); }
+    void Write(const QByteArray& text);
+    QByteArray Read() const;
+    void Open();
+    QString Checked() const;
+    QAction* Entry(const char* name) const { return window_->findChild<QAction*>(name); }
+    // Triggers the entry and returns the objectName of the modal window it opened, closed again.
+    QString ModalOpenedBy(const char* entry);
+
+    std::unique_ptr<QTemporaryDir> directory_;
+    std::unique_ptr<FrmMain> window_;
+};
+
+void MainWindowWiringTest::init() {
+    directory_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(directory_->isValid());
+}
+
+void MainWindowWiringTest::cleanup() {
+    window_.reset();
+    directory_.reset();
+}
+
+void MainWindowWiringTest::Write(const QByteArray& text) {
+    QFile file(SettingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray MainWindowWiringTest::Read() const {
+    QFile file(SettingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+void MainWindowWiringTest::Open() {
+    window_ = std::make_unique<FrmMain>(SettingsPath().toStdString());
+}
+
+QString MainWindowWiringTest::Checked() const {
+    QStringList names;
+    for (const char* name : {"mnuEasy", "mnuMedium", "mnuHard", "mnuGenius", "mnuSpeedSlow",
+                             "mnuSpeedMedium", "mnuSpeedFast"}) {
+        if (Entry(name)->isChecked()) {
+            names << name;
+        }
+    }
+    return names.join(' ');
+}
+
+QString MainWindowWiringTest::ModalOpenedBy(const char* entry) {
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = modal->objectName();
+            modal->close();
+        }
+    });
+    Entry(entry)->trigger();
+    return seen;
+}
+
+void MainWindowWiringTest::FirstStartWritesTheDefaultsAndChecksHardAndFast() {
+    Open();
+    QCOMPARE(Checked(), QString("mnuHard mnuSpeedFast"));
+    QCOMPARE(window_->CurrentGame().HumanWins(), std::int16_t{0});
+    QCOMPARE(Read(),
+             QByteArray("[Options]\r\nLevel=Hard\r\nSpeed=Fast\r\n[Score]\r\nYou=0\r\nMe=0\r\n"
+                        "[Message]\r\nText=Hello, world!\r\n"));
+}
+
+void MainWindowWiringTest::StartUpRestoresLevelSpeedAndMatchScore() {
+    Write("[Options]\nLevel=Easy\nSpeed=Slow\n[Score]\nYou= 7\nMe=-2\n");
+    Open();
+    QCOMPARE(Checked(), QString("mnuEasy mnuSpeedSlow"));
+    QCOMPARE(window_->CurrentGame().HumanWins(), std::int16_t{7});
+    QCOMPARE(window_->CurrentGame().ComputerWins(), std::int16_t{-2});
+}
+
+void MainWindowWiringTest::StartUpTakesOnlyExactNamesAndWritesNothingWhenALevelIsStored() {
+    const QByteArray stored = "[Options]\nLevel=easy\n";
+    Write(stored);
+    Open();
+    QCOMPARE(Checked(), QString("mnuGenius mnuSpeedFast"));
+    QCOMPARE(Read(), stored);
+}
+
+void MainWindowWiringTest::ExitAndTheCloseBoxBothSaveTheChecksAndTheScore() {
+    for (const bool by_menu : {true, false}) {
+        Write("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 3\nMe= 4\n");
+        Open();
+        window_->show();
+        Entry("mnuGenius")->trigger();
+        Entry("mnuSpeedMedium")->trigger();
+        if (by_menu) {
+            Entry("mnuExit")->trigger();
+        } else {
+            window_->close();
+        }
+        QCOMPARE(Read(), QByteArray("[Options]\nLevel=Genius\nSpeed=Medium\n[Score]\nYou= 3\n"
+                                    "Me= 4\n[Message]\nText=Hello, world!\n"));
+    }
+}
+
+void MainWindowWiringTest::EachHelpEntryOpensItsWindow() {
+    Open();
+    window_->show();
+    QCOMPARE(ModalOpenedBy("mnuAbout"), QString("frmAbout"));
+    QCOMPARE(ModalOpenedBy("mnuAuthor"), QString("frmAuthor"));
+    QCOMPARE(ModalOpenedBy("mnuScores"), QString("frmScore"));
+    QCOMPARE(ModalOpenedBy("mnuRegister"), QString("frmRegister"));
+    for (const char* help : {"mnuHelp2", "mnuHelpIndex"}) {
+        Entry(help)->trigger();
+        QWidget* help_window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != window_.get() && top->isVisible()) {
+                help_window = top;
+            }
+        }
+        QVERIFY2(help_window != nullptr, help);
+        help_window->close();
+    }
+}
+
+void MainWindowWiringTest::TheLinkOpensTheAddressItShows() {
+    Open();
+    window_->show();
+    auto* link = window_->findChild<LinkLabel*>("lblWebpage");
+    QVERIFY(link != nullptr);
+    RecordingOpener opener;
+    link->SetOpener(opener);
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(opener.opened, QStringList{link->text()});
+}
+
+}  // namespace pennix
+
+QTEST_MAIN(pennix::MainWindowWiringTest)
+#include "main_window_wiring_test.moc"
