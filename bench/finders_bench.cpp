@@ -10,9 +10,9 @@
 namespace pennix {
 namespace {
 
-// Positions from seeded Genius games, taken once `owned` boxes are owned and some box is on
-// offer, where the look-ahead does its most work.
-std::vector<Board> LatePositions(int owned, int count) {
+// The first position of each seeded game, played at `level`, where `wanted` holds.
+template <typename Wanted>
+std::vector<Board> PositionsWhere(Level level, int count, Wanted wanted) {
     std::vector<Board> positions;
     Game game;
     Opponent opponent(game);
@@ -20,9 +20,8 @@ std::vector<Board> LatePositions(int owned, int count) {
         game.NewGame();
         game.Random().Seed(seed);
         while (!game.GameOver()) {
-            opponent.PlayLevel(Level::Genius);
-            if (game.HumanBoxes() + game.ComputerBoxes() >= owned &&
-                opponent.FindBoxToTake().has_value()) {
+            opponent.PlayLevel(level);
+            if (wanted(game, opponent)) {
                 positions.push_back(game.Board());
                 break;
             }
@@ -31,24 +30,21 @@ std::vector<Board> LatePositions(int owned, int count) {
     return positions;
 }
 
-// Positions where no wall is safe: the look-ahead's last resort has to weigh every wall.
+// Late in Genius games, with a box on offer: where the hand-over search does its most work.
+std::vector<Board> LatePositions(int owned, int count) {
+    return PositionsWhere(Level::Genius, count,
+                          [owned](const Game& game, const Opponent& opponent) {
+                              return game.HumanBoxes() + game.ComputerBoxes() >= owned &&
+                                     opponent.FindBoxToTake().has_value();
+                          });
+}
+
+// No wall is safe and nothing is on offer: the last resort has to weigh every wall.
 std::vector<Board> PositionsWithoutSafeWalls(int count) {
-    std::vector<Board> positions;
-    Game game;
-    Opponent opponent(game);
-    for (std::uint64_t seed = 1; static_cast<int>(positions.size()) < count; ++seed) {
-        game.NewGame();
-        game.Random().Seed(seed);
-        while (!game.GameOver()) {
-            opponent.PlayLevel(Level::Hard);
-            opponent.ListSafeWalls();
-            if (opponent.SafeCount() == 0 && !opponent.FindBoxToTake().has_value()) {
-                positions.push_back(game.Board());
-                break;
-            }
-        }
-    }
-    return positions;
+    return PositionsWhere(Level::Hard, count, [](const Game&, Opponent& opponent) {
+        opponent.ListSafeWalls();
+        return opponent.SafeCount() == 0 && !opponent.FindBoxToTake().has_value();
+    });
 }
 
 template <typename Find>
