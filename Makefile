@@ -4,7 +4,7 @@ SANITIZE_DIR ?= build-sanitize
 JOBS         ?= 2
 CMAKE_FLAGS  ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build sanitize test bench run format clean
+.PHONY: all deps build sanitize test bench run package format clean
 
 all: build
 
@@ -40,6 +40,10 @@ run: deps
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target pennix
 	$(BUILD_DIR)/src/app/pennix
+
+# The Debian package build/pennix_<version>_amd64.deb, for apt-get install ./build/pennix_*.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,0 +1,33 @@
+# The Debian package that `make package` builds: build/pennix_<version>_amd64.deb, installing
+# under /usr what cmake/install.cmake lists.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pennix)
+set(CPACK_PACKAGE_VENDOR "The Pennix developers")
+set(CPACK_PACKAGE_CONTACT "The Pennix developers <${PENNIX_AUTHOR_EMAIL}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dots and boxes against the computer")
+# Lines of the package's long description stay within 80 columns, as dpkg and apt show them.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Pennix is the pencil-and-paper game of dots and boxes on a grid of 11 by 9
+dots, played against the computer at four levels, from Easy to Genius. The
+match score is kept between sessions.
+The package also holds pennix-arena, which plays computer-against-computer
+matches and analyses positions without a window.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
+# A package ships its programs without the debugging sections of a RelWithDebInfo build.
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PENNIX_GAME_PAGE})
+# The shared libraries come from dpkg-shlibdeps. What Qt loads at run time is not among them: the
+# X11 platform plugin, without which the game aborts before it opens its window, and the faces the
+# board and its labels are drawn in, without which it falls back to whatever fonts the system has.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-comic-neue")
+# The links open their web pages through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+
+include(CPack)
