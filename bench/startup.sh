@@ -22,11 +22,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" QT_XCB_GL_INTEGRATION=none
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../scripts/xvfb-session.sh"
+start_xvfb "$work" || { echo "Xvfb did not start, or does not answer" >&2; exit 1; }
+pids+=("$xvfb_pid")
+export QT_XCB_GL_INTEGRATION=none
 export HOME="$work" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
 

@@ -37,23 +37,9 @@ fail() {
     exit 1
 }
 
-# Waits up to thirty seconds for a command to succeed: generous, for a machine busy building.
-eventually() {
-    for _ in $(seq 300); do
-        if "$@"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
-# Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-eventually test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-eventually xdotool getdisplaygeometry >/dev/null 2>&1 || fail "cannot reach Xvfb on $DISPLAY"
+start_xvfb "$work" || fail "Xvfb did not start, or does not answer"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
 
@@ -65,8 +51,7 @@ printf '[Options]\nLevel=Easy\nSpeed=Medium\n[Score]\nYou= 5\nMe= 2\n' >"$work/b
 
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
-find_window() { window=$(xdotool search --onlyvisible --name '^The game of Pennix$' | head -1); [ -n "$window" ]; }
-eventually find_window || fail "no window titled 'The game of Pennix'"
+eventually find_game_window || fail "no window titled 'The game of Pennix'"
 
 geometry=$(xwininfo -id "$window")
 field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }

@@ -45,16 +45,7 @@ fail() {
     exit 1
 }
 
-# Waits up to thirty seconds for a command to succeed: generous, for a machine busy building.
-eventually() {
-    for _ in $(seq 300); do
-        if "$@"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
 DESTDIR="$root" cmake --install "$build_dir" --prefix /usr >/dev/null
 game="$root/usr/bin/pennix"
@@ -83,15 +74,9 @@ if [ -n "$player" ]; then
 fi
 installed_before=$(find "$root" -printf '%P %s %T@\n' | LC_ALL=C sort)
 
-# Any X client may connect: the server listens on a local socket only, for this test's life. Without
-# -noreset the server resets whenever its last client leaves, and a client that connects during the
-# reset is turned away.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -ac 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-eventually test -s "$work/display" || fail "Xvfb did not start"
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
-eventually xdotool getdisplaygeometry >/dev/null 2>&1 || fail "cannot reach Xvfb on $DISPLAY"
+# Any X client may connect, the player's too: the server listens on a local socket only, for this
+# test's life.
+start_xvfb "$work" -ac || fail "Xvfb did not start, or does not answer"
 
 # Starts the installed game in a clean environment, as a desktop session would, and waits for its
 # window.
@@ -100,11 +85,7 @@ start_game() {
         XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
         "$game" >"$work/game-$1.log" 2>&1 &
     game_pid=$!
-    find_window() {
-        window=$(xdotool search --onlyvisible --name '^The game of Pennix$' | head -1)
-        [ -n "$window" ]
-    }
-    eventually find_window || fail "run $1: no window titled 'The game of Pennix'"
+    eventually find_game_window || fail "run $1: no window titled 'The game of Pennix'"
     xdotool windowfocus --sync "$window"
 }
 
