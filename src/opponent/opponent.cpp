@@ -1,16 +1,14 @@
 // The computer opponent's levels and its simple finders.
 #include "opponent.h"
 
+#include <utility>
+
 namespace pennix {
 
 namespace {
 
 // The side numbers of a random draw, 1..4, in the order top, bottom, left, right.
 constexpr std::array<std::int16_t, 4> kRandomSides{kTop, kBottom, kLeft, kRight};
-
-bool IsFreeOn(const Board& board, const Wall& wall) {
-    return (board(wall.x, wall.y).Walls & wall.side) == 0;
-}
 
 }  // namespace
 
@@ -125,12 +123,30 @@ void Opponent::ListSafeWalls() {
     if (game_.GameOver()) {
         return;
     }
+    // A free side is safe when its box has at most one side drawn and so has the box across it,
+    // if any: neither is then left with three. Visiting the boxes and their sides in scan order
+    // keeps the list in scan order.
     const Board& board = game_.Board();
-    for (const Wall& wall : kScanOrder) {
-        // A box with two sides already makes every one of its free sides unsafe.
-        if (WallCount(board(wall.x, wall.y).Walls) < 2 && IsFreeOn(board, wall) &&
-            !RaisesCountAbove(board, wall, 2)) {
-            safe_list_[safe_count_++] = {wall.x, wall.y, wall.side, 0};
+    const auto sides_of = [&board](int x, int y) {
+        return x < 1 || x > kColumns || y < 1 || y > kRows ? 0 : WallCount(board(x, y).Walls);
+    };
+    for (std::int16_t x = 1; x <= kColumns; ++x) {
+        for (std::int16_t y = 1; y <= kRows; ++y) {
+            const int walls = board(x, y).Walls;
+            if (WallCount(walls) >= 2) {
+                continue;
+            }
+            const std::array<std::pair<std::int16_t, int>, 4> sides{{
+                {kTop, sides_of(x, y - 1)},
+                {kBottom, sides_of(x, y + 1)},
+                {kLeft, sides_of(x - 1, y)},
+                {kRight, sides_of(x + 1, y)},
+            }};
+            for (const auto& [side, across] : sides) {
+                if ((walls & side) == 0 && across < 2) {
+                    safe_list_[safe_count_++] = {x, y, side, 0};
+                }
+            }
         }
     }
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +40,7 @@ class MainWindowWiringTest : public QObject {
     void StartUpRestoresLevelSpeedAndMatchScore();
     void StartUpTakesOnlyExactNamesAndWritesNothingWhenALevelIsStored();
     void ExitAndTheCloseBoxBothSaveTheChecksAndTheScore();
+    void ResetScoresReachesTheFileAtExit();
     void EachHelpEntryOpensItsWindow();
     void TheLinkOpensTheAddressItShows();
 
@@ -143,6 +146,23 @@ void MainWindowWiringTest::ExitAndTheCloseBoxBothSaveTheChecksAndTheScore() {
         QCOMPARE(Read(), QByteArray("[Options]\nLevel=Genius\nSpeed=Medium\n[Score]\nYou= 3\n"
                                     "Me= 4\n[Message]\nText=Hello, world!\n"));
     }
+}
+
+void MainWindowWiringTest::ResetScoresReachesTheFileAtExit() {
+    const QByteArray stored = "[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 9\nMe=-4\n";
+    Write(stored);
+    Open();
+    window_->show();
+    QTimer::singleShot(0, [] {
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            question->button(QMessageBox::Yes)->click();
+        }
+    });
+    Entry("mnuResetscores")->trigger();
+    QCOMPARE(Read(), stored);  // nothing is written before the exit
+    window_->close();
+    QCOMPARE(Read(), QByteArray("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 0\nMe= 0\n"
+                                "[Message]\nText=Hello, world!\n"));
 }
 
 void MainWindowWiringTest::EachHelpEntryOpensItsWindow() {
