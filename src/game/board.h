@@ -103,20 +103,6 @@ inline bool RaisesCountAbove(const Board& board, const Wall& wall, int limit) {
 // each of the 8 box rows).
 inline constexpr int kWallCount = kColumns * kDotRows + kDotColumns * kRows;
 
-// One number 0..177 per distinct wall, the same from both boxes of a shared wall.
-constexpr int WallIndex(const Wall& wall) {
-    switch (wall.side) {
-        case kTop:
-            return (wall.y - 1) * kColumns + (wall.x - 1);
-        case kBottom:
-            return wall.y * kColumns + (wall.x - 1);
-        case kLeft:
-            return kColumns * kDotRows + (wall.y - 1) * kDotColumns + (wall.x - 1);
-        default:
-            return kColumns * kDotRows + (wall.y - 1) * kDotColumns + wall.x;
-    }
-}
-
 // Every finder visits the 320 (box, side) pairs in this order: column 1..10, then row 1..8, then
 // top, bottom, left, right. A wall between two boxes is met twice, once from each box.
 inline constexpr int kScanLength = kBoxes * 4;

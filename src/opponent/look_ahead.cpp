@@ -3,8 +3,8 @@
 // The human's greedy reply takes the same boxes in whatever order it takes them: a box with
 // three sides stays on offer until it is taken, and drawing walls only ever offers more. So the
 // reply to what is on offer before any trial is played once, and each trial wall then only adds
-// the chains it opens on top of it, followed box by box and undone afterwards. Each distinct
-// wall is weighed once, though the scan meets a shared wall from both of its boxes.
+// the chains it opens on top of it, followed box by box and undone afterwards. Each corridor of
+// boxes with two sides is weighed once, whichever of its walls the scan meets first.
 #include "look_ahead.h"
 
 namespace pennix {
@@ -119,28 +119,61 @@ void LookAhead::PrepareReply(const Board& board) {
     TakeEverythingPending();
     base_gain_ = claimed_in_copy_;
     saved_count_ = 0;  // the reply is where every trial starts
-    gain_by_wall_.fill(kNotWeighed);
+    MarkCorridors();
+}
+
+void LookAhead::MarkCorridors() {
+    corridor_of_.fill(0);
+    int corridors = 0;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            if (WallCount(scratch_[Cell(x, y)]) != 2 || corridor_of_[Cell(x, y)] != 0) {
+                continue;
+            }
+            ++corridors;
+            corridor_of_[Cell(x, y)] = static_cast<std::uint8_t>(corridors);
+            pending_[0] = static_cast<std::uint8_t>(Cell(x, y));
+            pending_count_ = 1;
+            while (pending_count_ > 0) {
+                const int cell = pending_[--pending_count_];
+                for (const int side : {kTop, kBottom, kLeft, kRight}) {
+                    const int next = cell + kStepAcross[side];
+                    // Frame cells have every side drawn, so they never join a corridor.
+                    if ((scratch_[cell] & side) == 0 && WallCount(scratch_[next]) == 2 &&
+                        corridor_of_[next] == 0) {
+                        corridor_of_[next] = static_cast<std::uint8_t>(corridors);
+                        pending_[pending_count_++] = static_cast<std::uint8_t>(next);
+                    }
+                }
+            }
+        }
+    }
+    gain_by_corridor_.fill(kNotWeighed);
 }
 
 int LookAhead::TrialGain(const Wall& wall) {
-    std::int16_t& gain = gain_by_wall_[WallIndex(wall)];
-    if (gain != kNotWeighed) {
-        return gain;
+    // A wall the reply draws anyway adds nothing to what the reply wins, and neither does one
+    // that leaves both its boxes with at most two sides.
+    if (!IsWallFreeInCopy(wall)) {
+        return base_gain_;
     }
-    // A wall the reply draws anyway adds nothing to what the reply wins.
-    int opened = 0;
-    if (IsWallFreeInCopy(wall)) {
-        const int cell = Cell(wall.x, wall.y);
+    const int cell = Cell(wall.x, wall.y);
+    const int across = cell + kStepAcross[wall.side];
+    const int corridor = corridor_of_[cell] != 0 ? corridor_of_[cell] : corridor_of_[across];
+    if (corridor == 0) {
+        return base_gain_;
+    }
+    std::int16_t& gain = gain_by_corridor_[corridor];
+    if (gain == kNotWeighed) {
         DrawSide(cell, wall.side);
         pending_[0] = static_cast<std::uint8_t>(cell);
-        pending_[1] = static_cast<std::uint8_t>(cell + kStepAcross[wall.side]);
+        pending_[1] = static_cast<std::uint8_t>(across);
         pending_count_ = 2;
         TakeEverythingPending();
-        opened = claimed_in_copy_ - base_gain_;
+        gain = static_cast<std::int16_t>(claimed_in_copy_);
         UndoTo(0);
         claimed_in_copy_ = base_gain_;
     }
-    gain = static_cast<std::int16_t>(base_gain_ + opened);
     return gain;
 }
 

@@ -48,8 +48,12 @@ class LookAhead {
     static constexpr int Cell(int x, int y) { return y * kStride + x; }
 
     // Copies the board and plays the human's reply to what is on offer already; every trial
-    // starts from there.
+    // starts from there. Then marks the corridors.
     void PrepareReply(const Board& board);
+    // A corridor is a run of boxes with two sides each, joined by their free sides. Any wall of a
+    // corridor opens the whole of it, and what is taken beyond its two ends depends only on those
+    // ends being drawn, so every wall of a corridor wins the same: one trial weighs them all.
+    void MarkCorridors();
     // The boxes the human wins after the wall: the reply's own plus what the wall opens.
     int TrialGain(const Wall& wall);
     void DrawSide(int cell, int side);
@@ -62,7 +66,8 @@ class LookAhead {
     int human_in_copy_ = 0;
     int claimed_in_copy_ = 0;
     int base_gain_ = 0;
-    std::array<std::int16_t, kWallCount> gain_by_wall_{};
+    std::array<std::uint8_t, kCells> corridor_of_{};  // 0: the cell is in no corridor
+    std::array<std::int16_t, kBoxes + 1> gain_by_corridor_{};
     std::array<std::uint8_t, kCells> pending_{};
     int pending_count_ = 0;
     struct SavedCell {
