@@ -2,9 +2,12 @@
 # The installed game, as a user who cannot write to its folder: the settings file goes to the
 # user's configuration folder, a menu choice and the match score survive a restart, and
 # nothing is written beside the program. Skips (77) only when there is no Xvfb.
+# Usage: installed_game.sh BUILD_DIR [PACKAGE]: installs the build with cmake --install, or
+# unpacks the given Debian package.
 set -euo pipefail
 
 build_dir=$1
+package=${2:-}
 
 if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed; skipping the installed game's test"
@@ -47,7 +50,11 @@ fail() {
 
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
-DESTDIR="$root" cmake --install "$build_dir" --prefix /usr >/dev/null
+if [ -n "$package" ]; then
+    dpkg-deb -x "$package" "$root"
+else
+    DESTDIR="$root" cmake --install "$build_dir" --prefix /usr >/dev/null
+fi
 game="$root/usr/bin/pennix"
 
 # The player: root plays as nobody, for whom the installed tree is read-only, as it is for every

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package as `make package` does and checks what apt would see: the run-time
+# dependencies, the files under /usr, and the game unpacked from it, played as a user.
+set -euo pipefail
+
+build_dir=$1
+here=$(dirname "$0")
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+(cd "$build_dir" && cpack -G DEB >/dev/null) || fail "cpack could not build the package"
+package=$(ls "$build_dir"/pennix_*_amd64.deb 2>/dev/null | head -1)
+[ -n "$package" ] || fail "no pennix_*_amd64.deb in $build_dir"
+
+[ "$(dpkg-deb -f "$package" Package)" = pennix ] || fail "the package is not named pennix"
+depends=$(dpkg-deb -f "$package" Depends)
+# The Qt libraries come from the programs' own links; the X11 plugin and the fonts are loaded
+# at run time, so nothing would pull them in if the package did not name them.
+for needed in libqt6widgets6 qt6-qpa-plugins fonts-liberation2 fonts-comic-neue; do
+    [[ ",$depends," == *[\ ,]$needed[\ ,\(]* ]] || fail "Depends lacks $needed: $depends"
+done
+
+files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
+expected=$(printf '%s\n' \
+    ./usr/bin/pennix \
+    ./usr/bin/pennix-arena \
+    ./usr/share/applications/org.example.Pennix.desktop \
+    ./usr/share/icons/hicolor/16x16/apps/org.example.Pennix.png \
+    ./usr/share/icons/hicolor/256x256/apps/org.example.Pennix.png \
+    ./usr/share/icons/hicolor/32x32/apps/org.example.Pennix.png \
+    ./usr/share/icons/hicolor/48x48/apps/org.example.Pennix.png \
+    ./usr/share/icons/hicolor/scalable/apps/org.example.Pennix.svg \
+    ./usr/share/man/man1/pennix-arena.1 \
+    ./usr/share/man/man6/pennix.6 \
+    ./usr/share/metainfo/org.example.Pennix.metainfo.xml)
+diff <(echo "$expected") <(echo "$files") || fail "the package's files differ (< expected, > packaged)"
+
+bash "$here/installed_game.sh" "$build_dir" "$package"
