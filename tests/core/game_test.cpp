@@ -8,9 +8,12 @@
 
 #include "board_picture.h"
 #include "game/game_view.h"
+#include "positions.h"
 
 namespace pennix {
 namespace {
+
+using testing::AllButOneBox;
 
 // Records what the game tells its view, and what the game looked like at that moment.
 class RecordingView : public GameView {
@@ -30,22 +33,6 @@ class RecordingView : public GameView {
   private:
     const Game& game_;
 };
-
-// Every box closed and owned, except (10, 8), which lacks its right side; `human` of the 79
-// owned boxes go to the human, the first ones in column order.
-Board AllButOneBox(int human) {
-    Board board;
-    int given = 0;
-    for (int x = 1; x <= kColumns; ++x) {
-        for (int y = 1; y <= kRows; ++y) {
-            board(x, y).Walls = kClosed;
-            board(x, y).Owner = given++ < human ? kHuman : kComputer;
-        }
-    }
-    board(10, 8).Walls = kClosed & ~kRight;
-    board(10, 8).Owner = kNobody;
-    return board;
-}
 
 TEST(GameTest, NewGameClearsEverythingButTheMatch) {
     Game game;

@@ -123,6 +123,20 @@ inline Board FullBoard() {
     return board;
 }
 
+// Every box closed and owned, except (10, 8), which lacks its right side; `human` of the 79
+// owned boxes go to the human, the first ones in column order.
+inline Board AllButOneBox(int human) {
+    Board board;
+    int given = 0;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            board(x, y) = {kClosed, given++ < human ? kHuman : kComputer};
+        }
+    }
+    board(kColumns, kRows) = {kClosed & ~kRight, kNobody};
+    return board;
+}
+
 // Distinct walls drawn: a shared wall counts once.
 inline int CountWalls(const Board& board) {
     int walls = 0;

@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/positions.h"
 #include "ui/fonts.h"
 #include "ui/pause.h"
 
@@ -47,20 +48,6 @@ QPoint GapCentre(const Wall& wall) {
     }
 }
 
-// Each wall once: by the box below it or to its right, plus the bottom and right borders.
-int DrawnWalls(const Board& board) {
-    int walls = 0;
-    for (int x = 1; x <= kColumns; ++x) {
-        for (int y = 1; y <= kRows; ++y) {
-            const int sides = board(x, y).Walls;
-            walls += (sides & kTop ? 1 : 0) + (sides & kLeft ? 1 : 0);
-            walls += (y == kRows && (sides & kBottom)) ? 1 : 0;
-            walls += (x == kColumns && (sides & kRight)) ? 1 : 0;
-        }
-    }
-    return walls;
-}
-
 std::optional<Wall> FirstFreeWall(const Game& game) {
     for (const Wall& wall : kScanOrder) {
         if (game.IsWallFree(wall.x, wall.y, wall.side)) {
@@ -68,22 +55,6 @@ std::optional<Wall> FirstFreeWall(const Game& game) {
         }
     }
     return std::nullopt;
-}
-
-// Every box closed and owned, but (10, 8), which lacks its right side; the first `human` boxes
-// in column order are the human's.
-Board AllButOneBox(int human) {
-    Board board;
-    int given = 0;
-    for (int x = 1; x <= kColumns; ++x) {
-        for (int y = 1; y <= kRows; ++y) {
-            board(x, y).Walls = kClosed;
-            board(x, y).Owner = given++ < human ? kHuman : kComputer;
-        }
-    }
-    board(kColumns, kRows).Walls = kClosed & ~kRight;
-    board(kColumns, kRows).Owner = kNobody;
-    return board;
 }
 
 // Every box has its left and right sides: any other wall puts a third side on a box.
@@ -310,7 +281,7 @@ void FrmMainTest::MenusHoldEveryEntryInOrder() {
 void FrmMainTest::StartsWithAnEmptyBoardAtHardAndFast() {
     QCOMPARE(CheckedEntries(), QString("mnuHard mnuSpeedFast"));
     QCOMPARE(window_->findChild<QLabel*>("lblScore")->text(), QString("You 0 Me 0"));
-    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QCOMPARE(TheGame().HumanWins(), std::int16_t{0});
 }
@@ -320,7 +291,7 @@ void FrmMainTest::StartsWithAnEmptyBoardAtHardAndFast() {
 void FrmMainTest::PressesDrawWallsAndTheComputerAnswers() {
     Press({52, 28});
     QCOMPARE(TheGame().Board()(1, 1).Walls & kTop, kTop);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QCOMPARE(pauses_.size(), std::size_t{6});
 
@@ -336,7 +307,7 @@ void FrmMainTest::PressesDrawWallsAndTheComputerAnswers() {
         Press(one.at);
         const Board& board = TheGame().Board();
         QVERIFY(board(one.wall.x, one.wall.y).Walls & one.wall.side);
-        QCOMPARE(DrawnWalls(board), 2);
+        QCOMPARE(testing::CountWalls(board), 2);
     }
     // The wall between dots 4 and 15 is also the right side of the box to its left.
     QVERIFY(TheGame().Board()(4, 1).Walls & kRight);
@@ -348,7 +319,7 @@ void FrmMainTest::AnyButtonAndModifierDrawsTheSameWall() {
     window_->mnuNewGame_Click();
     Press({36, 44}, Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier);
     QVERIFY(TheGame().Board()(1, 1).Walls & kLeft);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
 }
 
 void FrmMainTest::PressesOffTheGapsOrOnDrawnWallsDoNothing() {
@@ -356,7 +327,7 @@ void FrmMainTest::PressesOffTheGapsOrOnDrawnWallsDoNothing() {
                       QPoint(36, 28), QPoint(52, 44), QPoint(200, 320), QPoint(380, 28)}) {
         Press(at);
     }
-    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
     QVERIFY(pauses_.empty());
 
     Board board;
@@ -376,7 +347,7 @@ void FrmMainTest::ClosingABoxKeepsTheTurn() {
     Load(board);
     Press({52, 28});
     QCOMPARE(TheGame().Board()(1, 1).Owner, kHuman);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 4);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 4);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QVERIFY(pauses_.empty());
     QCOMPARE(window_->findChild<QLabel*>("lblScore")->text(), QString("You 1 Me 0"));
@@ -454,7 +425,7 @@ void FrmMainTest::PaintsOwnersLetters() {
 
 void FrmMainTest::FinishedGameIsCreditedOnce() {
     TheGame().SetMatchScore(2, 7);
-    Load(AllButOneBox(45));
+    Load(testing::AllButOneBox(45));
     Press({356, 268});
     QCOMPARE(TheGame().HumanWins(), std::int16_t{3});
     QCOMPARE(TheGame().ComputerWins(), std::int16_t{7});
@@ -494,17 +465,17 @@ void FrmMainTest::LevelChoiceFollowsTheCheckMarks() {
     Entry("mnuEasy")->trigger();
     QCOMPARE(CheckedEntries(), QString("mnuEasy mnuSpeedFast"));
     QCOMPARE(window_->CheckedLevel(), Level::Easy);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QCOMPARE(TheGame().HumanWins(), std::int16_t{4});
     QCOMPARE(TheGame().ComputerWins(), std::int16_t{5});
 
     Press({52, 28});
     Entry("mnuEasy")->trigger();
-    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
     Entry("mnuGenius")->trigger();
     QCOMPARE(window_->CheckedLevel(), Level::Genius);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
 }
 
 void FrmMainTest::SpeedChoiceLeavesTheGameAlone() {
@@ -562,7 +533,7 @@ void FrmMainTest::NewGameKeepsTheMatchScore() {
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QTest::keyClick(window_.get(), Qt::Key_F2);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 0);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
     QCOMPARE(TheGame().HumanWins(), std::int16_t{3});
     QCOMPARE(TheGame().ComputerWins(), std::int16_t{4});
     QCOMPARE(window_->findChild<QLabel*>("lblScore")->text(), QString("You 0 Me 0"));
@@ -596,7 +567,7 @@ void FrmMainTest::ResetAsksFirst() {
 
 void FrmMainTest::RandomMoveDrawsASafeWallAndTheComputerAnswers() {
     QTest::mouseClick(window_->findChild<QPushButton*>("cmdRandom"), Qt::LeftButton);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     // Only the computer's wall blinks: three times at Fast.
     QCOMPARE(pauses_.size(), std::size_t{6});
@@ -619,7 +590,7 @@ void FrmMainTest::RandomMoveWithoutSafeWallsSaysSo() {
 }
 
 void FrmMainTest::RandomMoveAfterTheGameDoesNothing() {
-    Board full = AllButOneBox(40);
+    Board full = testing::AllButOneBox(40);
     DrawWall(full, MakeWall(kColumns, kRows, kRight));
     full(kColumns, kRows).Owner = kComputer;
     Load(full);
@@ -652,11 +623,11 @@ void FrmMainTest::ComputerWallsBlinkAtTheCheckedSpeed() {
         Entry(speed.entry)->trigger();
         pauses_.clear();
         white.clear();
-        const int before = DrawnWalls(TheGame().Board());
+        const int before = testing::CountWalls(TheGame().Board());
         const auto wall = FirstFreeWall(TheGame());
         QVERIFY(wall.has_value());
         Press(GapCentre(*wall));
-        const int computer_walls = DrawnWalls(TheGame().Board()) - before - 1;
+        const int computer_walls = testing::CountWalls(TheGame().Board()) - before - 1;
         QVERIFY(computer_walls >= 1);
         QCOMPARE(pauses_.size(), std::size_t(2 * speed.blinks * computer_walls));
         for (std::size_t i = 0; i < pauses_.size(); ++i) {
@@ -679,7 +650,7 @@ void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
     Press({52, 28});
     QCOMPARE(calls, 6);
     QVERIFY(open_throughout);
-    QCOMPARE(DrawnWalls(TheGame().Board()), 2);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QVERIFY(!window_->isVisible());
 }
