@@ -84,7 +84,7 @@ void PlayCheckedGame(Game& game, Opponent& opponent, const Pairing& pairing) {
 }
 
 TEST_P(PropertyTest, EveryGameEndsWholeAndCreditsTheMatchOnce) {
-    constexpr int kGames = 120;
+    constexpr int kGames = 250;
     Game game;
     Opponent opponent(game);
     int human_wins = 0;
