@@ -102,6 +102,7 @@ void FrmMain::CreateControls() {
     lblWebpage_ = new LinkLabel(kAuthorPage, client_);
     lblWebpage_->setObjectName("lblWebpage");
     lblWebpage_->setGeometry(112, 360, 193, 17);
+    lblWebpage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblWebpage_->setFont(WebpageFont());
     Paint(lblWebpage_, QPalette::WindowText, kLinkColour);
     FillBackground(lblWebpage_, kBackground);

@@ -60,6 +60,31 @@ void AddWindowRows() {
     }
 }
 
+// Where each window's controls sit, in its client area's pixels.
+const std::vector<std::vector<std::pair<const char*, QRect>>>& ControlPlaces() {
+    static const std::vector<std::vector<std::pair<const char*, QRect>>> places{
+        {{"lblScore", {0, 16, 313, 57}}, {"Command1", {112, 96, 73, 25}}},
+        {{"Image1", {8, 16, 56, 56}},
+         {"lblTitle", {72, 16, 259, 32}},
+         {"lblVersion", {70, 52, 259, 15}},
+         {"lblDescription", {72, 75, 259, 54}},
+         {"Line1", {0, 136, 384, 1}},
+         {"lblDisclaimer", {17, 152, 258, 55}},
+         {"cmdOK", {288, 152, 84, 23}},
+         {"cmdSysInfo", {288, 184, 83, 23}}},
+        {{"Picture1", {8, 24, 164, 191}},
+         {"lblAboutme", {184, 8, 217, 209}},
+         {"Command1", {168, 224, 81, 25}}},
+        {{"lblRegister", {16, 16, 281, 17}},
+         {"Label1", {16, 40, 433, 33}},
+         {"Label2", {160, 80, 129, 17}},
+         {"Label3", {24, 104, 425, 41}},
+         {"lblWebpage", {136, 152, 201, 17}},
+         {"Command1", {416, 160, 49, 25}}},
+    };
+    return places;
+}
+
 // What a test saw of a window while it was open.
 struct Seen {
     QPointer<QWidget> window;
@@ -136,6 +161,38 @@ class WindowsTest : public QObject {
         QVERIFY(seen.flags & Qt::WindowCloseButtonHint);
         QVERIFY((seen.centre - parent_.frameGeometry().center()).manhattanLength() <= 2);
         QVERIFY2(seen.window.isNull(), "a closed window is destroyed");
+    }
+
+    void controlsSitWhereTheDesignPutsThem_data() { AddWindowRows(); }
+
+    void controlsSitWhereTheDesignPutsThem() {
+        QFETCH(int, index);
+        const WindowCase& window = Windows()[index];
+        QStringList seen;
+        QStringList expected;
+        for (const auto& [name, place] : ControlPlaces()[index]) {
+            expected << QString("%1 %2,%3 %4x%5")
+                            .arg(name)
+                            .arg(place.x())
+                            .arg(place.y())
+                            .arg(place.width())
+                            .arg(place.height());
+        }
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            for (const auto& [name, place] : ControlPlaces()[index]) {
+                const auto* control = opened->findChild<QWidget*>(name);
+                const QRect at = control ? control->geometry() : QRect();
+                seen << QString("%1 %2,%3 %4x%5")
+                            .arg(name)
+                            .arg(at.x())
+                            .arg(at.y())
+                            .arg(at.width())
+                            .arg(at.height());
+            }
+            Click(opened, window.close_button);
+        });
+        window.open(&parent_);
+        QCOMPARE(seen, expected);
     }
 
     void escapeClosesOnlyTheAboutWindow_data() { AddWindowRows(); }

@@ -233,6 +233,7 @@ void FrmMainTest::WindowAndControlsAreLaidOut() {
     QCOMPARE(random->font().pixelSize(), 13);
     auto* link = window_->findChild<QLabel*>("lblWebpage");
     QCOMPARE(link->geometry(), QRect(112, 360, 193, 17));
+    QCOMPARE(link->alignment(), Qt::AlignLeft | Qt::AlignTop);
     QCOMPARE(link->toolTip(), QString("Go to my personal home page"));
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(link->font().underline());

@@ -56,7 +56,7 @@ void FrmAbout::AddTexts() {
 void FrmAbout::AddRule() {
     auto* Line1 = new QWidget(this);
     Line1->setObjectName("Line1");
-    Line1->setGeometry(0, 136, width(), 1);
+    Line1->setGeometry(0, 136, 384, 1);
     QPalette palette = Line1->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
     Line1->setPalette(palette);
