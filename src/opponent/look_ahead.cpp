@@ -30,11 +30,11 @@ bool IsFreeOn(const Board& board, const Wall& wall) {
 }  // namespace
 
 void LookAhead::CopyBoardToScratch(const Board& board) {
-    scratch_.fill(kClosed);
+    scratch_board_.fill(kClosed);
     human_in_copy_ = 0;
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
-            scratch_[Cell(x, y)] = static_cast<std::uint8_t>(board(x, y).Walls);
+            scratch_board_[Cell(x, y)] = static_cast<std::uint8_t>(board(x, y).Walls);
             human_in_copy_ += board(x, y).Owner == kHuman ? 1 : 0;
         }
     }
@@ -43,19 +43,19 @@ void LookAhead::CopyBoardToScratch(const Board& board) {
 }
 
 bool LookAhead::IsWallFreeInCopy(const Wall& wall) const {
-    return (scratch_[Cell(wall.x, wall.y)] & wall.side) == 0;
+    return (scratch_board_[Cell(wall.x, wall.y)] & wall.side) == 0;
 }
 
 void LookAhead::DrawSide(int cell, int side) {
     // Every closed box of the copy is owned already, so a box the wall closes is the human's.
-    saved_[saved_count_++] = {static_cast<std::uint8_t>(cell), scratch_[cell]};
-    scratch_[cell] |= static_cast<std::uint8_t>(side);
-    claimed_in_copy_ += scratch_[cell] == kClosed ? 1 : 0;
+    saved_[saved_count_++] = {static_cast<std::uint8_t>(cell), scratch_board_[cell]};
+    scratch_board_[cell] |= static_cast<std::uint8_t>(side);
+    claimed_in_copy_ += scratch_board_[cell] == kClosed ? 1 : 0;
     const int across = cell + kStepAcross[side];
-    if ((scratch_[across] & kSideAcross[side]) == 0) {  // frame cells have every side drawn
-        saved_[saved_count_++] = {static_cast<std::uint8_t>(across), scratch_[across]};
-        scratch_[across] |= kSideAcross[side];
-        claimed_in_copy_ += scratch_[across] == kClosed ? 1 : 0;
+    if ((scratch_board_[across] & kSideAcross[side]) == 0) {  // frame cells have every side drawn
+        saved_[saved_count_++] = {static_cast<std::uint8_t>(across), scratch_board_[across]};
+        scratch_board_[across] |= kSideAcross[side];
+        claimed_in_copy_ += scratch_board_[across] == kClosed ? 1 : 0;
     }
 }
 
@@ -70,7 +70,7 @@ bool LookAhead::TakeBoxInCopy() {
     // column by column, that has three sides drawn.
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
-            const int walls = scratch_[Cell(x, y)];
+            const int walls = scratch_board_[Cell(x, y)];
             if (WallCount(walls) == 3) {
                 DrawSide(Cell(x, y), kClosed & ~walls);
                 return true;
@@ -89,7 +89,7 @@ void LookAhead::TakeEverythingPending() {
     // chains instead of rescanning the board.
     while (pending_count_ > 0) {
         const int cell = pending_[--pending_count_];
-        const int walls = scratch_[cell];
+        const int walls = scratch_board_[cell];
         if (WallCount(walls) != 3) {
             continue;
         }
@@ -102,7 +102,7 @@ void LookAhead::TakeEverythingPending() {
 void LookAhead::UndoTo(int mark) {
     while (saved_count_ > mark) {
         const SavedCell& saved = saved_[--saved_count_];
-        scratch_[saved.cell] = saved.walls;
+        scratch_board_[saved.cell] = saved.walls;
     }
 }
 
@@ -111,7 +111,7 @@ void LookAhead::PrepareReply(const Board& board) {
     pending_count_ = 0;
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
-            if (WallCount(scratch_[Cell(x, y)]) == 3) {
+            if (WallCount(scratch_board_[Cell(x, y)]) == 3) {
                 pending_[pending_count_++] = static_cast<std::uint8_t>(Cell(x, y));
             }
         }
@@ -127,7 +127,7 @@ void LookAhead::MarkCorridors() {
     int corridors = 0;
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
-            if (WallCount(scratch_[Cell(x, y)]) != 2 || corridor_of_[Cell(x, y)] != 0) {
+            if (WallCount(scratch_board_[Cell(x, y)]) != 2 || corridor_of_[Cell(x, y)] != 0) {
                 continue;
             }
             ++corridors;
@@ -139,8 +139,8 @@ void LookAhead::MarkCorridors() {
                 for (const int side : {kTop, kBottom, kLeft, kRight}) {
                     const int next = cell + kStepAcross[side];
                     // Frame cells have every side drawn, so they never join a corridor.
-                    if ((scratch_[cell] & side) == 0 && WallCount(scratch_[next]) == 2 &&
-                        corridor_of_[next] == 0) {
+                    if ((scratch_board_[cell] & side) == 0 &&
+                        WallCount(scratch_board_[next]) == 2 && corridor_of_[next] == 0) {
                         corridor_of_[next] = static_cast<std::uint8_t>(corridors);
                         pending_[pending_count_++] = static_cast<std::uint8_t>(next);
                     }

@@ -46,6 +46,7 @@ class LookAhead {
     static constexpr int kStride = kColumns + 2;
     static constexpr int kCells = kStride * (kRows + 2);
     static constexpr int Cell(int x, int y) { return y * kStride + x; }
+    using ScratchBoard = std::array<std::uint8_t, kCells>;
 
     // Copies the board and plays the human's reply to what is on offer already; every trial
     // starts from there. Then marks the corridors.
@@ -62,7 +63,7 @@ class LookAhead {
     void TakeEverythingPending();
     void UndoTo(int mark);
 
-    std::array<std::uint8_t, kCells> scratch_{};
+    ScratchBoard scratch_board_{};
     int human_in_copy_ = 0;
     int claimed_in_copy_ = 0;
     int base_gain_ = 0;

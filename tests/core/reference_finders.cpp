@@ -10,9 +10,9 @@ bool IsWallFreeOn(const Board& board, const Wall& wall) {
     return (board(wall.x, wall.y).Walls & wall.side) != wall.side;
 }
 
-class Scratch {
+class ScratchBoard {
   public:
-    explicit Scratch(const Board& board) : board_(board) {}
+    explicit ScratchBoard(const Board& board) : board_(board) {}
 
     int CountHumanBoxes() const {
         int count = 0;
@@ -54,7 +54,7 @@ class Scratch {
 
 // Plays the trial wall and the greedy reply on a fresh copy; the boxes the human wins.
 int TrialGain(const Board& board, const Wall& wall) {
-    Scratch scratch(board);
+    ScratchBoard scratch(board);
     const int before = scratch.CountHumanBoxes();
     scratch.PlaceWall(wall);
     while (scratch.TakeBox()) {
