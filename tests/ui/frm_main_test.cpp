@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "checked_options.h"
 #include "core/positions.h"
 #include "ui/fonts.h"
 #include "ui/pause.h"
@@ -129,7 +130,7 @@ class FrmMainTest : public QObject {
   private:
     Game& TheGame() { return window_->CurrentGame(); }
     QAction* Entry(const char* name) { return window_->findChild<QAction*>(name); }
-    QString CheckedEntries();
+    QString CheckedEntries() const { return CheckedOptions(*window_); }
     QImage Grab() { return window_->ClientArea()->grab().toImage(); }
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {});
@@ -164,17 +165,6 @@ void FrmMainTest::init() {
 
 void FrmMainTest::cleanup() {
     window_.reset();
-}
-
-QString FrmMainTest::CheckedEntries() {
-    QStringList names;
-    for (const char* name : {"mnuEasy", "mnuMedium", "mnuHard", "mnuGenius", "mnuSpeedSlow",
-                             "mnuSpeedMedium", "mnuSpeedFast"}) {
-        if (Entry(name)->isChecked()) {
-            names << name;
-        }
-    }
-    return names.join(' ');
 }
 
 void FrmMainTest::Press(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "checked_options.h"
 #include "ui/dialogs/link_label.h"
 #include "ui/frm_main.h"
 
@@ -49,7 +50,7 @@ class MainWindowWiringTest : public QObject {
     void Write(const QByteArray& text);
     QByteArray Read() const;
     void Open();
-    QString Checked() const;
+    QString Checked() const { return CheckedOptions(*window_); }
     QAction* Entry(const char* name) const { return window_->findChild<QAction*>(name); }
     // Triggers the entry and returns the objectName of the modal window it opened, closed again.
     QString ModalOpenedBy(const char* entry);
@@ -81,17 +82,6 @@ QByteArray MainWindowWiringTest::Read() const {
 
 void MainWindowWiringTest::Open() {
     window_ = std::make_unique<FrmMain>(SettingsPath().toStdString());
-}
-
-QString MainWindowWiringTest::Checked() const {
-    QStringList names;
-    for (const char* name : {"mnuEasy", "mnuMedium", "mnuHard", "mnuGenius", "mnuSpeedSlow",
-                             "mnuSpeedMedium", "mnuSpeedFast"}) {
-        if (Entry(name)->isChecked()) {
-            names << name;
-        }
-    }
-    return names.join(' ');
 }
 
 QString MainWindowWiringTest::ModalOpenedBy(const char* entry) {
