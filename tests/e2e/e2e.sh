@@ -65,6 +65,12 @@ height=$(field Height)
 [ "$top" -eq $(((768 - height) / 2)) ] || fail "window is not centred down: top $top"
 [ "$(xdotool getwindowname "$window")" = "The game of Pennix" ] || fail "wrong caption"
 
+# The first paint needs no image-format plugin: a start-up that loads one has begun to guess
+# picture formats again (it costs milliseconds and megabytes before the window shows).
+if grep -q '/imageformats/' "/proc/$game_pid/maps"; then
+    fail "an image-format plugin was loaded at start-up: $(grep -o '[^/]*imageformats/[^ ]*' "/proc/$game_pid/maps" | sort -u | tr '\n' ' ')"
+fi
+
 # The board area sits under the menu bar, 385 pixels high.
 board_left=$left
 board_top=$((top + height - 385))

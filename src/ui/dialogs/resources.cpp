@@ -1,6 +1,8 @@
 // Where the compiled-in pictures and help pages live, and making sure they are linked in.
 #include "resources.h"
 
+#include <QImageReader>
+
 // A static library's resources reach the program only when something refers to them; these
 // references must stand outside any namespace.
 static void LinkResources() {
@@ -17,20 +19,27 @@ void EnsureResources() {
     (void)linked;
 }
 
+// Named as PNG outright: left to guess, Qt first loads every image-format plugin to ask whether
+// it reads the file, which costs the start-up more than the picture itself.
+QPixmap ReadPng(const QString& path) {
+    EnsureResources();
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 }  // namespace
 
 QIcon PennixIcon() {
-    EnsureResources();
     QIcon icon;
     for (int size : {16, 32, 48, 256}) {
-        icon.addFile(QString(":/icons/pennix-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(ReadPng(QString(":/icons/pennix-%1.png").arg(size)));
     }
     return icon;
 }
 
 QPixmap AuthorPicture() {
-    EnsureResources();
-    return QPixmap(":/pictures/author.png");
+    return ReadPng(":/pictures/author.png");
 }
 
 QUrl HelpContentsPage() {
