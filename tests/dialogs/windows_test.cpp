@@ -108,6 +108,16 @@ Seen Look(QWidget* window) {
             window->frameGeometry().center()};
 }
 
+// A control's name and place as one line, so a failure lists every misplaced control at once.
+QString Placed(const char* name, const QRect& place) {
+    return QString("%1 %2,%3 %4x%5")
+        .arg(name)
+        .arg(place.x())
+        .arg(place.y())
+        .arg(place.width())
+        .arg(place.height());
+}
+
 }  // namespace
 
 class WindowsTest : public QObject {
@@ -171,23 +181,13 @@ class WindowsTest : public QObject {
         QStringList seen;
         QStringList expected;
         for (const auto& [name, place] : ControlPlaces()[index]) {
-            expected << QString("%1 %2,%3 %4x%5")
-                            .arg(name)
-                            .arg(place.x())
-                            .arg(place.y())
-                            .arg(place.width())
-                            .arg(place.height());
+            expected << Placed(name, place);
         }
         const auto watch = WhenModalOpens([&](QWidget* opened) {
             for (const auto& [name, place] : ControlPlaces()[index]) {
                 const auto* control = opened->findChild<QWidget*>(name);
                 const QRect at = control ? control->geometry() : QRect();
-                seen << QString("%1 %2,%3 %4x%5")
-                            .arg(name)
-                            .arg(at.x())
-                            .arg(at.y())
-                            .arg(at.width())
-                            .arg(at.height());
+                seen << Placed(name, at);
             }
             Click(opened, window.close_button);
         });

@@ -13,12 +13,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "checked_options.h"
 #include "core/positions.h"
+#include "gap_centre.h"
 #include "ui/fonts.h"
 #include "ui/pause.h"
 
@@ -33,20 +35,10 @@ Wall MakeWall(int x, int y, std::int16_t side) {
     return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
 }
 
-// A point in the middle of the gap a wall fills, from the window's layout.
-QPoint GapCentre(const Wall& wall) {
-    const int left = 32 * wall.x;
-    const int top = 32 * wall.y;
-    switch (wall.side) {
-        case kTop:
-            return {left + 20, top - 4};
-        case kBottom:
-            return {left + 20, top + 28};
-        case kLeft:
-            return {left + 4, top + 12};
-        default:
-            return {left + 36, top + 12};
-    }
+// A whole pixel in the middle of the gap a wall fills.
+QPoint GapPixel(const Wall& wall) {
+    const auto [x, y] = GapCentre(wall);
+    return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
 }
 
 std::optional<Wall> FirstFreeWall(const Game& game) {
@@ -617,7 +609,7 @@ void FrmMainTest::ComputerWallsBlinkAtTheCheckedSpeed() {
         const int before = testing::CountWalls(TheGame().Board());
         const auto wall = FirstFreeWall(TheGame());
         QVERIFY(wall.has_value());
-        Press(GapCentre(*wall));
+        Press(GapPixel(*wall));
         const int computer_walls = testing::CountWalls(TheGame().Board()) - before - 1;
         QVERIFY(computer_walls >= 1);
         QCOMPARE(pauses_.size(), std::size_t(2 * speed.blinks * computer_walls));

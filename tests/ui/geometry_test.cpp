@@ -4,6 +4,7 @@
 #include <set>
 #include <tuple>
 
+#include "gap_centre.h"
 #include "ui/hit_test.h"
 #include "ui/wall_rect.h"
 
@@ -24,22 +25,6 @@ DotRects StandardDots(int shift_x = 0, int shift_y = 0) {
 
 std::optional<Wall> At(int x, int y, std::int16_t side) {
     return Wall{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
-}
-
-// The middle of the gap that a wall fills, from the layout's own arithmetic.
-std::pair<float, float> GapCentre(const Wall& wall) {
-    const float box_left = 32.0f * wall.x;
-    const float box_top = 32.0f * wall.y;
-    switch (wall.side) {
-        case kTop:
-            return {box_left + 20.5f, box_top - 3.5f};
-        case kBottom:
-            return {box_left + 20.5f, box_top + 28.5f};
-        case kLeft:
-            return {box_left + 4.5f, box_top + 12.5f};
-        default:
-            return {box_left + 36.5f, box_top + 12.5f};
-    }
 }
 
 }  // namespace
