@@ -97,7 +97,8 @@ void FrmMain::CreateControls() {
     cmdRandom_->setGeometry(344, 352, 33, 25);
     cmdRandom_->setFont(ButtonFont());
     cmdRandom_->setToolTip("Make a random move");
-    connect(cmdRandom_, &QPushButton::clicked, this, &FrmMain::cmdRandom_Click);
+    connect(cmdRandom_, &QPushButton::clicked, this,
+            [this] { WhenIdle([this] { cmdRandom_Click(); }); });
 
     lblWebpage_ = new LinkLabel(kAuthorPage, client_);
     lblWebpage_->setObjectName("lblWebpage");
@@ -172,11 +173,12 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     // A close request that arrives while the computer is replying is carried out once the reply
     // is over, so the game is left, and saved, in a state between two moves.
     if (replying_) {
-        close_pending_ = true;
         event->ignore();
+        WhenIdle([this] { close(); });
         return;
     }
     Form_Unload();
+    held_commands_.clear();
     event->accept();
 }
 

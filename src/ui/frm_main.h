@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <array>
 #include <chrono>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -122,6 +123,8 @@ class FrmMain : public QMainWindow, public GameView {
     void Form_MouseDown(QPointF position);
     template <typename Reply>
     void RunReply(Reply reply);
+    void WhenIdle(std::function<void()> command);
+    void RunHeldCommands();
     void Blink(const QRect& bar, QColor colour);
 
     void SelectLevel(QAction* chosen);
@@ -150,7 +153,8 @@ class FrmMain : public QMainWindow, public GameView {
     // The bar being blinked and its colour of the moment, painted over the board.
     std::optional<std::pair<QRect, QColor>> blink_;
     bool replying_ = false;
-    bool close_pending_ = false;
+    // Commands that came while the computer was replying, to be carried out after the reply.
+    std::deque<std::function<void()>> held_commands_;
 };
 
 }  // namespace pennix

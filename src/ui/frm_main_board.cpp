@@ -108,16 +108,34 @@ void FrmMain::Form_MouseDown(QPointF position) {
     });
 }
 
-// The human's wall and the computer's whole answer run here. A close request that comes during
-// the answer's pauses is held back and carried out at the end.
+// The human's wall and the computer's whole answer run here. Commands and close requests that
+// come during the answer's pauses are held back and carried out at the end.
 template <typename Reply>
 void FrmMain::RunReply(Reply reply) {
     replying_ = true;
     reply();
     replying_ = false;
-    if (close_pending_) {
-        close_pending_ = false;
-        close();
+    RunHeldCommands();
+}
+
+// The window's own presses and keys wait in Qt's queue while the computer replies, but a menu
+// entry can still be chosen then, from a desktop-wide menu bar or an accessibility tool. Carried
+// out at once, a new game would start under the reply and the computer would draw its first wall.
+void FrmMain::WhenIdle(std::function<void()> command) {
+    if (replying_) {
+        held_commands_.push_back(std::move(command));
+        return;
+    }
+    command();
+}
+
+// One at a time, in the order they came: a held command may itself start a reply, which holds
+// what comes during it, or close the window, which drops the rest.
+void FrmMain::RunHeldCommands() {
+    while (!replying_ && !held_commands_.empty()) {
+        const std::function<void()> command = std::move(held_commands_.front());
+        held_commands_.pop_front();
+        command();
     }
 }
 

@@ -63,8 +63,7 @@ QMenu* FrmMain::CreateOptionsMenu() {
     mnuSpeedFast_ = AddCheckEntry(speed, "mnuSpeedFast", "Fast", &FrmMain::mnuSpeedFast_Click);
 
     AddSeparator(menu, "sep2");
-    QAction* reset = AddEntry(menu, "mnuResetscores", "Reset scores ...");
-    connect(reset, &QAction::triggered, this, &FrmMain::mnuResetscores_Click);
+    AddEntry(menu, "mnuResetscores", "Reset scores ...", &FrmMain::mnuResetscores_Click);
     return menu;
 }
 
@@ -93,7 +92,8 @@ QAction* FrmMain::AddEntry(QMenu* menu, const char* name, const QString& caption
 QAction* FrmMain::AddEntry(QMenu* menu, const char* name, const QString& caption,
                            void (FrmMain::*handler)()) {
     QAction* entry = AddEntry(menu, name, caption);
-    connect(entry, &QAction::triggered, this, handler);
+    connect(entry, &QAction::triggered, this,
+            [this, handler] { WhenIdle([this, handler] { (this->*handler)(); }); });
     return entry;
 }
 
@@ -105,7 +105,7 @@ QAction* FrmMain::AddCheckEntry(QMenu* menu, const char* name, const QString& ca
     entry->setCheckable(true);
     connect(entry, &QAction::triggered, this, [this, entry, handler](bool checked) {
         entry->setChecked(!checked);
-        (this->*handler)();
+        WhenIdle([this, handler] { (this->*handler)(); });
     });
     return entry;
 }

@@ -21,6 +21,7 @@
 #include "checked_options.h"
 #include "core/positions.h"
 #include "gap_centre.h"
+#include "store/settings.h"
 #include "ui/fonts.h"
 #include "ui/pause.h"
 
@@ -116,6 +117,9 @@ class FrmMainTest : public QObject {
     void RandomMoveWithoutSafeWallsSaysSo();
     void RandomMoveAfterTheGameDoesNothing();
     void ComputerWallsBlinkAtTheCheckedSpeed();
+    void MenuCommandsDuringTheReplyWaitForItsEnd();
+    void RandomMoveDuringTheReplyWaitsForItsEnd();
+    void PressThatReachesTheBoardDuringTheReplyIsIgnored();
     void CloseDuringTheReplyWaitsForItsEnd();
     void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
 
@@ -621,13 +625,72 @@ void FrmMainTest::ComputerWallsBlinkAtTheCheckedSpeed() {
     }
 }
 
+// Entries chosen while the computer replies (from a desktop-wide menu bar, say) are carried out
+// after the reply, in order; the new game they start is still the human's to open.
+void FrmMainTest::MenuCommandsDuringTheReplyWaitForItsEnd() {
+    int calls = 0;
+    bool untouched_throughout = true;
+    window_->SetPause([this, &calls, &untouched_throughout](microseconds) {
+        if (calls++ == 0) {
+            Entry("mnuNewGame")->trigger();
+            Entry("mnuEasy")->trigger();
+            Entry("mnuSpeedSlow")->trigger();
+        }
+        untouched_throughout = untouched_throughout && TheGame().Board()(1, 1).Walls == kTop &&
+                               CheckedEntries() == "mnuHard mnuSpeedFast";
+    });
+    Press({52, 28});
+    QCOMPARE(calls, 6);
+    QVERIFY(untouched_throughout);
+    QCOMPARE(CheckedEntries(), QString("mnuEasy mnuSpeedSlow"));
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+}
+
+void FrmMainTest::RandomMoveDuringTheReplyWaitsForItsEnd() {
+    int calls = 0;
+    int walls_at_last_pause = 0;
+    window_->SetPause([this, &calls, &walls_at_last_pause](microseconds) {
+        if (calls++ == 0) {
+            window_->findChild<QPushButton*>("cmdRandom")->click();
+        }
+        walls_at_last_pause = testing::CountWalls(TheGame().Board());
+    });
+    Press({52, 28});
+    // The press and its answer, then "Rnd" and its answer: two replies of one wall each.
+    QCOMPARE(calls, 12);
+    QCOMPARE(walls_at_last_pause, 4);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 4);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+}
+
+// The system holds real presses back until the reply ends; one delivered to the board anyway
+// must not start a second reply inside the first.
+void FrmMainTest::PressThatReachesTheBoardDuringTheReplyIsIgnored() {
+    int calls = 0;
+    window_->SetPause([this, &calls](microseconds) {
+        if (calls++ == 0) {
+            Press({84, 28});
+        }
+    });
+    Press({52, 28});
+    QCOMPARE(calls, 6);
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
+    QCOMPARE(TheGame().CurrentPlayer(), kHuman);
+}
+
+// The settings are saved once, after the reply: a score that changes after the close request
+// is in the file.
 void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
     int calls = 0;
     bool open_throughout = true;
     window_->SetPause([this, &calls, &open_throughout](microseconds) {
-        if (calls++ == 0) {
+        if (calls == 0) {
             window_->close();
+        } else if (calls == 3) {
+            TheGame().SetMatchScore(3, 4);
         }
+        ++calls;
         open_throughout = open_throughout && window_->isVisible();
     });
     Press({52, 28});
@@ -636,6 +699,9 @@ void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
     QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QVERIFY(!window_->isVisible());
+    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    QCOMPARE(saved.human_wins, std::int16_t(3));
+    QCOMPARE(saved.computer_wins, std::int16_t(4));
 }
 
 void FrmMainTest::PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive() {
