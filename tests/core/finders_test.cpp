@@ -1,6 +1,7 @@
 // The computer's simple finders and levels: taking order, safe walls, fallbacks, whole turns.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <tuple>
 
@@ -131,6 +132,32 @@ TEST_F(FindersTest, SafeWallPicksSharedWallsTwiceAsOftenAsBorderWalls) {
     }
     // 142 shared walls listed twice against 35 free border walls.
     EXPECT_NEAR(static_cast<double>(shared) / (shared + border), 284.0 / 319.0, 0.02);
+}
+
+// Easy's wall, and the fallback of Medium and Hard: a column, a row, then a side (top, bottom,
+// left, right) from the game's source, drawn again until that wall is free.
+TEST_F(FindersTest, RandomWallDrawsColumnRowAndSideUntilTheWallIsFree) {
+    constexpr std::array<std::int16_t, 4> kSides{kTop, kBottom, kLeft, kRight};
+    int redrawn = 0;
+    for (std::uint64_t seed = 0; seed < 300; ++seed) {
+        Load(testing::kChainOfFive);
+        game.Random().Seed(seed);
+        RandomSource draws = game.Random();
+        Wall expected{};
+        for (int tries = 0;; ++tries) {
+            expected = {static_cast<std::int16_t>(draws.Draw(kColumns)),
+                        static_cast<std::int16_t>(draws.Draw(kRows)), kSides[draws.Draw(4) - 1]};
+            if (game.IsWallFree(expected.x, expected.y, expected.side)) {
+                redrawn += tries > 0 ? 1 : 0;
+                break;
+            }
+        }
+        const int walls_before = CountWalls(game.Board());
+        opponent.RandomWall();
+        EXPECT_FALSE(game.IsWallFree(expected.x, expected.y, expected.side)) << "seed " << seed;
+        EXPECT_EQ(CountWalls(game.Board()), walls_before + 1) << "seed " << seed;
+    }
+    EXPECT_GT(redrawn, 0);
 }
 
 TEST_F(FindersTest, HardFallsBackToARandomWallWhenEveryWallGivesSomethingAway) {

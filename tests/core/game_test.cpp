@@ -106,11 +106,13 @@ TEST(GameTest, ViewIsRefreshedAfterTheTallyAndAnimatedBeforeTheTurnPasses) {
     game.PlaceWall(1, 1, kTop, false);  // the human's wall: never animated
     game.PlaceWall(5, 5, kTop, true);   // the computer's wall: animated while it still moves
     game.PlaceWall(6, 6, kTop, true);   // the human's wall, even when asked to animate
+    game.PlaceWall(5, 5, kLeft, true);
+    game.PlaceWall(5, 5, kBottom, false);
+    game.PlaceWall(5, 5, kRight, true);  // closes the box: the redraw shows it counted
     const std::vector<std::string> expected = {
-        "refresh You 0 Me 0 turn H",
-        "refresh You 0 Me 0 turn C",
-        "animate 5,5,4 turn C",
-        "refresh You 0 Me 0 turn H",
+        "refresh You 0 Me 0 turn H", "refresh You 0 Me 0 turn C", "animate 5,5,4 turn C",
+        "refresh You 0 Me 0 turn H", "refresh You 0 Me 0 turn C", "animate 5,5,1 turn C",
+        "refresh You 0 Me 0 turn H", "refresh You 0 Me 1 turn C", "animate 5,5,2 turn C",
     };
     EXPECT_EQ(view.calls, expected);
 }
