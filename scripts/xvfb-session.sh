@@ -14,9 +14,10 @@ eventually() {
 }
 
 # Starts Xvfb on a display it picks itself, with any further arguments, and waits until it
-# answers; sets DISPLAY and xvfb_pid. The server writes its display number into a file of the
-# given folder. -noreset: a server that resets as its last client leaves would turn the next one
-# away for a moment.
+# answers; sets DISPLAY and xvfb_pid, and sends Qt programs to it even when the caller's
+# environment asks for another platform (offscreen, say, left over from the widget tests). The
+# server writes its display number into a file of the given folder. -noreset: a server that
+# resets as its last client leaves would turn the next one away for a moment.
 start_xvfb() {
     local folder=$1
     shift
@@ -25,7 +26,7 @@ start_xvfb() {
     xvfb_pid=$!
     eventually test -s "$folder/display" || return 1
     DISPLAY=":$(cat "$folder/display")"
-    export DISPLAY
+    export DISPLAY QT_QPA_PLATFORM=xcb
     eventually xdotool getdisplaygeometry >/dev/null 2>&1
 }
 
