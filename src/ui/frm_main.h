@@ -125,7 +125,7 @@ class FrmMain : public QMainWindow, public GameView {
     void RunReply(Reply reply);
     void WhenIdle(std::function<void()> command);
     void RunHeldCommands();
-    void Blink(const QRect& bar, QColor colour);
+    void Blink(const WallRect& bar, QColor colour);
 
     void SelectLevel(QAction* chosen);
     void SelectSpeed(QAction* chosen);
@@ -151,7 +151,7 @@ class FrmMain : public QMainWindow, public GameView {
     QAction* mnuSpeedFast_ = nullptr;
 
     // The bar being blinked and its colour of the moment, painted over the board.
-    std::optional<std::pair<QRect, QColor>> blink_;
+    std::optional<std::pair<WallRect, QColor>> blink_;
     bool replying_ = false;
     // Commands that came while the computer was replying, to be carried out after the reply.
     std::deque<std::function<void()>> held_commands_;

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
+#include <utility>
 
 #include "frm_main.h"
 #include "hit_test.h"
@@ -15,6 +17,34 @@ namespace {
 // The bar leaves out its far edge (see WallRect).
 QRect BarRect(const WallRect& bar) {
     return {bar.x1, bar.y1, bar.Width(), bar.Height()};
+}
+
+// The device pixels a bar fills at `scale` device pixels to the logical one. Along its length it
+// reaches every pixel it touches: at a fractional scale such as 1.5 a bar's end falls inside a
+// pixel that its dot covers only in part, and the usual rounding left a seam of background there.
+// The dots are drawn over it. Across, a pixel is filled when its centre is inside, as usual.
+QRect DeviceBar(const WallRect& bar, qreal scale) {
+    const auto outward = [scale](int from, int to) {
+        return std::pair{static_cast<int>(std::floor(from * scale)),
+                         static_cast<int>(std::ceil(to * scale))};
+    };
+    const auto by_centres = [scale](int from, int to) {
+        return std::pair{static_cast<int>(std::ceil(from * scale - 0.5)),
+                         static_cast<int>(std::ceil(to * scale - 0.5))};
+    };
+    const bool horizontal = bar.Width() > bar.Height();
+    const auto [left, right] = horizontal ? outward(bar.x1, bar.x2) : by_centres(bar.x1, bar.x2);
+    const auto [top, bottom] = horizontal ? by_centres(bar.y1, bar.y2) : outward(bar.y1, bar.y2);
+    return {QPoint(left, top), QPoint(right - 1, bottom - 1)};
+}
+
+// Fills in device pixels: the painter is set to draw one unit per device pixel meanwhile.
+void FillBar(QPainter& painter, const WallRect& bar, const QColor& colour) {
+    const qreal scale = painter.device()->devicePixelRatioF();
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    painter.fillRect(DeviceBar(bar, scale), colour);
+    painter.restore();
 }
 
 constexpr std::int16_t kSidesInDrawingOrder[] = {kTop, kBottom, kLeft, kRight};
@@ -47,7 +77,7 @@ void FrmMain::Form_Paint() {
     QPainter painter(client_);
     DrawBoard(painter);
     if (blink_) {
-        painter.fillRect(blink_->first, blink_->second);
+        FillBar(painter, blink_->first, blink_->second);
     }
 }
 
@@ -63,7 +93,7 @@ void FrmMain::DrawBoard(QPainter& painter) const {
                     continue;
                 }
                 const WallRect bar = WallRectangle(dots, x, y, side);
-                painter.fillRect(BarRect(bar), Qt::black);
+                FillBar(painter, bar, Qt::black);
                 if (side == kTop && box.Owner != kNobody) {
                     DrawLetter(painter, LetterPosition(bar), box.Owner);
                 }
@@ -156,7 +186,7 @@ void FrmMain::cmdRandom_Click() {
 
 void FrmMain::AnimateWall(int x, int y, int side) {
     const BlinkTiming timing = TimingFor(CheckedSpeed());
-    const QRect bar = BarRect(WallRectangle(DotRectangles(), x, y, side));
+    const WallRect bar = WallRectangle(DotRectangles(), x, y, side);
     for (int blink = 0; blink < timing.blinks; ++blink) {
         Blink(bar, Qt::white);
         pause_(timing.pause);
@@ -166,10 +196,11 @@ void FrmMain::AnimateWall(int x, int y, int side) {
     blink_.reset();
 }
 
-// Paints the bar at once, without waiting for the event loop, which the pause may not run.
-void FrmMain::Blink(const QRect& bar, QColor colour) {
+// Paints the bar at once, without waiting for the event loop, which the pause may not run. The
+// area repainted takes in a pixel more all round, for the device pixels the bar only touches.
+void FrmMain::Blink(const WallRect& bar, QColor colour) {
     blink_.emplace(bar, colour);
-    client_->repaint(bar);
+    client_->repaint(BarRect(bar).adjusted(-1, -1, 1, 1));
 }
 
 }  // namespace pennix
