@@ -87,6 +87,14 @@ TEST(ArenaBinary, ABadRecordIsReportedByLineWithNothingOnStandardOutput) {
     EXPECT_EQ(over.err.rfind("line 179: ", 0), 0u) << over.err;
 }
 
+// A directory opens but cannot be read: that is no empty record, and no success.
+TEST(ArenaBinary, AnUnreadableRecordIsAFailureNotANewGame) {
+    const ArenaRun run = RunArenaReading({"analyze"}, ::testing::TempDir());
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "pennix-arena: could not read standard input\n");
+}
+
 TEST(ArenaBinary, AnalyzePrintsOneJsonLine) {
     const ArenaRun run = RunArena({"analyze"}, "\t1 1 top  \n# the computer answers\n1 1 left\n");
     EXPECT_EQ(run.exit_status, 0);

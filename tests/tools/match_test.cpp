@@ -155,9 +155,11 @@ TEST(MatchReport, TableAndJsonShowTheSameTallies) {
     EXPECT_EQ(json["sides"][0]["losses"], 2);
     EXPECT_EQ(json["sides"][1]["mean_boxes"], 55.0);
     EXPECT_DOUBLE_EQ(json["sides"][1]["score"].get<double>(), 0.625);
-    EXPECT_DOUBLE_EQ(
-        json["sides"][0]["score_low"].get<double>() + json["sides"][0]["score_high"].get<double>(),
-        0.75);
+    // 0.375 and 0.625 +/- 0.469: the intervals are cut at 0 and at 1.
+    EXPECT_EQ(json["sides"][0]["score_low"].get<double>(), 0.0);
+    EXPECT_NEAR(json["sides"][0]["score_high"].get<double>(), 0.844, 0.001);
+    EXPECT_NEAR(json["sides"][1]["score_low"].get<double>(), 0.156, 0.001);
+    EXPECT_EQ(json["sides"][1]["score_high"].get<double>(), 1.0);
     EXPECT_EQ(json["games_per_second"], 2.0);
 }
 

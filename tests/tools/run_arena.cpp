@@ -52,10 +52,7 @@ class TempFile {
     std::string path_;
 };
 
-}  // namespace
-
-ArenaRun RunArena(const std::vector<std::string>& arguments, const std::string& input) {
-    TempFile in(input);
+ArenaRun RunWithInput(const std::vector<std::string>& arguments, int input) {
     TempFile out("");
     TempFile err("");
     std::vector<char*> argv;
@@ -69,7 +66,7 @@ ArenaRun RunArena(const std::vector<std::string>& arguments, const std::string& 
 
     const pid_t child = fork();
     if (child == 0) {
-        dup2(in.Descriptor(), STDIN_FILENO);
+        dup2(input, STDIN_FILENO);
         dup2(out.Descriptor(), STDOUT_FILENO);
         dup2(err.Descriptor(), STDERR_FILENO);
         execv(argv[0], argv.data());
@@ -81,6 +78,23 @@ ArenaRun RunArena(const std::vector<std::string>& arguments, const std::string& 
     run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = out.Contents();
     run.err = err.Contents();
+    return run;
+}
+
+}  // namespace
+
+ArenaRun RunArena(const std::vector<std::string>& arguments, const std::string& input) {
+    TempFile in(input);
+    return RunWithInput(arguments, in.Descriptor());
+}
+
+ArenaRun RunArenaReading(const std::vector<std::string>& arguments, const std::string& path) {
+    const int input = open(path.c_str(), O_RDONLY);
+    if (input < 0) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    ArenaRun run = RunWithInput(arguments, input);
+    close(input);
     return run;
 }
 

@@ -14,4 +14,7 @@ struct ArenaRun {
 
 ArenaRun RunArena(const std::vector<std::string>& arguments, const std::string& input = "");
 
+// The same with standard input opened from a path, which may be one that cannot be read.
+ArenaRun RunArenaReading(const std::vector<std::string>& arguments, const std::string& path);
+
 }  // namespace pennix::arena::testing

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cstdio>
 #include <iostream>
 #include <limits>
 #include <string_view>
@@ -67,7 +68,14 @@ int Finish() {
 
 int RunAnalyze() {
     Game game;
-    if (const auto error = PlayRecord(std::cin, game)) {
+    const auto error = PlayRecord(std::cin, game);
+    // The input stream takes a failed read (standard input a directory, say) for the end of the
+    // record; stdio, which it reads through, keeps the error.
+    if (std::ferror(stdin) != 0) {
+        std::cerr << "pennix-arena: could not read standard input\n";
+        return kExitFailure;
+    }
+    if (error) {
         std::cerr << error->Text() << '\n';
         return kExitBadInput;
     }

@@ -23,8 +23,10 @@ constexpr const char* kAnalyzeFooter =
     "ignored. The walls are drawn from a new game by the game's rules, the human first. Prints "
     "one JSON object: whose turn it is, the box counts, whether the game is over, and the wall "
     "each move finder would draw (take_box, safe_walls, leave_two_boxes, least_loss_wall; a wall "
-    "is [x, y, side] with side 1 left, 2 right, 4 top, 8 bottom). A bad line is reported as "
-    "\"line N: ...\" on standard error with exit status 2.";
+    "is [x, y, side] with side 1 left, 2 right, 4 top, 8 bottom; least_loss_wall adds the "
+    "boxes the opponent would win after it, those on offer included). A bad line is reported "
+    "as \"line N: ...\" on standard error with exit status 2; input that cannot be read, with "
+    "exit status 1.";
 
 constexpr const char* kMatchFooter =
     "Levels: easy, medium, hard, genius. The two levels draw the first wall of a game in turn, A "

@@ -1,6 +1,7 @@
 // Presenting a match: the same figures in the table and in the JSON object.
 #include "match_report.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <string_view>
@@ -78,8 +79,9 @@ ordered_json SideJson(int index, const SideResult& side) {
     json["losses"] = side.losses;
     json["mean_boxes"] = MeanBoxes(side);
     json["score"] = score.mean;
-    json["score_low"] = score.mean - score.half_width;
-    json["score_high"] = score.mean + score.half_width;
+    // A game scores 0 to 1, so the interval is cut there; with few games it reaches beyond.
+    json["score_low"] = std::max(0.0, score.mean - score.half_width);
+    json["score_high"] = std::min(1.0, score.mean + score.half_width);
     json["thinking_walls"] = side.thinking.Count();
     json["thinking_mean_us"] = side.thinking.MeanMicroseconds();
     json["thinking_p99_us"] = side.thinking.PercentileMicroseconds(kP99);

@@ -2,7 +2,6 @@
 #include "record.h"
 
 #include <array>
-#include <vector>
 
 #include "text.h"
 
@@ -26,8 +25,15 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
+// The first three fields of a line and how many it has. Only three are kept, so that a long line
+// of many fields costs no more memory than the line itself.
+struct Fields {
+    std::array<std::string_view, 3> first;
+    std::size_t count = 0;
+};
+
+Fields SplitFields(std::string_view line) {
+    Fields fields;
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && IsBlank(line[i])) {
@@ -38,7 +44,10 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
             ++i;
         }
         if (i > start) {
-            fields.push_back(line.substr(start, i - start));
+            if (fields.count < fields.first.size()) {
+                fields.first[fields.count] = line.substr(start, i - start);
+            }
+            ++fields.count;
         }
     }
     return fields;
@@ -85,19 +94,19 @@ RecordLine ParseRecordLine(std::string_view line) {
     if (IsBlankOrComment(line)) {
         return NoWall{};
     }
-    const std::vector<std::string_view> fields = SplitFields(line);
-    if (fields.size() != 3) {
-        return "expected three fields X Y SIDE, found " + std::to_string(fields.size());
+    const Fields fields = SplitFields(line);
+    if (fields.count != 3) {
+        return "expected three fields X Y SIDE, found " + std::to_string(fields.count);
     }
-    const auto x = ParseCoordinate("X", fields[0], kColumns);
+    const auto x = ParseCoordinate("X", fields.first[0], kColumns);
     if (const auto* message = std::get_if<std::string>(&x)) {
         return *message;
     }
-    const auto y = ParseCoordinate("Y", fields[1], kRows);
+    const auto y = ParseCoordinate("Y", fields.first[1], kRows);
     if (const auto* message = std::get_if<std::string>(&y)) {
         return *message;
     }
-    const auto side = ParseSide(fields[2]);
+    const auto side = ParseSide(fields.first[2]);
     if (const auto* message = std::get_if<std::string>(&side)) {
         return *message;
     }
@@ -140,7 +149,8 @@ std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
         }
         game.PlaceWall(wall->x, wall->y, wall->side, false);
     }
-    // A read that fails part-way must not pass for a shorter record.
+    // A stream that reports a failed read must not pass for a shorter record. (The standard input
+    // stream reports a failed read as its end; the caller asks stdio.)
     if (record.bad()) {
         return RecordError{number + 1, "the record could not be read"};
     }
