@@ -1,13 +1,44 @@
 // A fresh directory for each test and whole-file helpers.
 #include "scratch_directory.h"
 
+#include <grp.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
 namespace pennix {
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// What the child process reports besides the check's own true (0) or false (1).
+constexpr int kCannotDropRoot = 2;
+constexpr int kDirectoryOutOfReach = 3;
+
+void HandOverToNobody(const std::filesystem::path& directory) {
+    (void)::chown(directory.c_str(), kNobody, kNobody);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) {
+        (void)::lchown(entry.path().c_str(), kNobody, kNobody);
+    }
+}
+
+[[noreturn]] void RunAsNobody(const std::filesystem::path& directory,
+                              const std::function<bool()>& check) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+        ::_exit(kCannotDropRoot);
+    }
+    if (::access(directory.c_str(), X_OK) != 0) {
+        ::_exit(kDirectoryOutOfReach);
+    }
+    ::_exit(check() ? 0 : 1);
+}
+
+}  // namespace
 
 void ScratchDirectoryTest::SetUp() {
     std::string pattern = (std::filesystem::temp_directory_path() / "pennix-store-XXXXXX").string();
@@ -29,6 +60,34 @@ std::vector<std::string> ScratchDirectoryTest::Names() const {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool ScratchDirectoryTest::HoldsWithoutPrivileges(const std::function<bool()>& check) const {
+    if (::geteuid() != 0) {
+        return check();
+    }
+    HandOverToNobody(directory_);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        RunAsNobody(directory_, check);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        ADD_FAILURE() << "the unprivileged check did not run to its end";
+        return false;
+    }
+    switch (WEXITSTATUS(status)) {
+        case 0:
+            return true;
+        case 1:
+            return false;
+        case kDirectoryOutOfReach:
+            ADD_FAILURE() << "user nobody cannot reach " << directory_ << " (TMPDIR?)";
+            return false;
+        default:
+            ADD_FAILURE() << "could not become user nobody";
+            return false;
+    }
 }
 
 std::string ReadBytes(const std::filesystem::path& file) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ class ScratchDirectoryTest : public ::testing::Test {
 
     // The names in the directory, sorted, so that a stray temporary file shows.
     std::vector<std::string> Names() const;
+
+    // Whether `check` holds for a player without privileges. Permissions do not stop root, and
+    // the tests often run as root (in CI, say): then the scratch directory is handed to user
+    // "nobody" and `check` runs in a child process that has become that user.
+    bool HoldsWithoutPrivileges(const std::function<bool()>& check) const;
 
   private:
     std::filesystem::path directory_;

@@ -2,7 +2,7 @@
 #include "store/settings.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <map>
 
@@ -125,11 +125,13 @@ TEST_F(SettingsTest, FileLivesBesideTheProgramOrInTheUsersConfigDirectory) {
     EXPECT_EQ(LoadOrCreateSettings(user_file), (Settings{"Hard", "Fast", 0, 0}));
     EXPECT_EQ(ReadBytes(user_file), kDefaultFile);
 
-    if (::geteuid() != 0) {
-        ::chmod(Directory().c_str(), 0555);
-        EXPECT_EQ(SettingsFile(Directory(), lookup), user_file);
-        ::chmod(Directory().c_str(), 0755);
-    }
+    // A game installed where the player cannot write keeps the player's score in their own file.
+    const auto file_for_player = [&] { return SettingsFile(Directory(), lookup); };
+    ::chmod(Directory().c_str(), 0555);
+    EXPECT_TRUE(HoldsWithoutPrivileges([&] { return file_for_player() == user_file; }));
+    ::chmod(Directory().c_str(), 0755);
+    EXPECT_TRUE(
+        HoldsWithoutPrivileges([&] { return file_for_player() == Directory() / "pennix.ini"; }));
 }
 
 }  // namespace
