@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real game under a private X server: its window, a mouse press on a gap, the computer's
 # answer on screen, a second press made while that answer blinks, a menu choice, leaving through
-# File > Exit and the settings file it leaves.
+# File > Exit and the settings file it leaves, and again after an end by a signal.
 # Skips (77) only when there is no Xvfb.
 set -euo pipefail
 
@@ -109,28 +109,50 @@ both_played() {
 eventually both_played || fail "the press made during the answer was lost, or the walls are wrong: $(count_on_board '#000000') black pixels"
 [ "$(pixel_at 52 28)" = "#000000" ] || fail "the first pressed gap shows no wall"
 
-# Options > Speed > Fast from the keyboard: the choice the settings file must keep.
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+o
-sleep 0.3
-xdotool key Down Right
-sleep 0.3
-xdotool key Down Down Return
-sleep 0.3
+# Options > Speed > the entry that many places below Slow, from the keyboard.
+choose_speed() {
+    xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers alt+o
+    sleep 0.3
+    xdotool key Down Right
+    sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.3
+}
 
-# File > Exit by its access keys ends the program normally.
+# Waits for the program to end, which it must do normally; $1 says what ended it.
+await_normal_end() {
+    exited() { ! kill -0 "$game_pid" 2>/dev/null; }
+    eventually exited || fail "$1 did not end the program"
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [ "$status" -eq 0 ] || fail "after $1 the program ended with status $status"
+}
+
+settings_are() {
+    local expected
+    expected=$(printf '[Options]\nLevel=Easy\nSpeed=%s\n[Score]\nYou= 5\nMe= 2\n[Message]\nText=Hello, world!\n' "$2")
+    [ "$(cat "$work/bin/pennix.ini")" = "$expected" ] ||
+        fail "the settings file after $1 is not as expected: $(cat -A "$work/bin/pennix.ini")"
+}
+
+# Fast: the choice the settings file must keep. File > Exit by its access keys ends the program.
+choose_speed 2
 xdotool key --clearmodifiers alt+f
 sleep 0.3
 xdotool key x
-exited() { ! kill -0 "$game_pid" 2>/dev/null; }
-eventually exited || fail "File > Exit did not end the program"
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-
-expected=$(printf '[Options]\nLevel=Easy\nSpeed=Fast\n[Score]\nYou= 5\nMe= 2\n[Message]\nText=Hello, world!\n')
-[ "$(cat "$work/bin/pennix.ini")" = "$expected" ] ||
-    fail "the settings file after the exit is not as expected: $(cat -A "$work/bin/pennix.ini")"
+await_normal_end "File > Exit"
+settings_are "File > Exit" Fast
 [ ! -e "$work/config/pennix" ] || fail "settings were written to the user's folder as well"
-echo "end-to-end: window, press, answer, menu choice, exit and settings file all as expected"
+
+# Ended from outside, as a logout ends it, the game saves as File > Exit does.
+"$work/bin/pennix" >"$work/game.log" 2>&1 &
+game_pid=$!
+eventually find_game_window || fail "no window on the second start"
+choose_speed 1
+kill -TERM "$game_pid"
+await_normal_end "SIGTERM"
+settings_are "SIGTERM" Medium
+echo "end-to-end: window, press, answer, menu choice, exit, end by a signal and settings file all as expected"

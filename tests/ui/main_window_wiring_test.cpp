@@ -10,11 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <csignal>
 #include <memory>
 
 #include "checked_options.h"
 #include "ui/dialogs/link_label.h"
 #include "ui/frm_main.h"
+#include "ui/termination_signals.h"
 
 namespace pennix {
 namespace {
@@ -42,6 +45,8 @@ class MainWindowWiringTest : public QObject {
     void StartUpTakesOnlyExactNamesAndWritesNothingWhenALevelIsStored();
     void ExitAndTheCloseBoxBothSaveTheChecksAndTheScore();
     void ResetScoresReachesTheFileAtExit();
+    void TerminationSignalsCloseAndSaveAsExitDoes();
+    void TerminationSignalDuringTheReplySavesAfterIt();
     void EachHelpEntryOpensItsWindow();
     void TheLinkOpensTheAddressItShows();
 
@@ -153,6 +158,49 @@ void MainWindowWiringTest::ResetScoresReachesTheFileAtExit() {
     window_->close();
     QCOMPARE(Read(), QByteArray("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 0\nMe= 0\n"
                                 "[Message]\nText=Hello, world!\n"));
+}
+
+// Logging out, Ctrl+C, a closed terminal or kill: the window closes as on File > Exit, and a
+// modal window open at the time closes first. The last SIGTERM finds the handling still in place.
+void MainWindowWiringTest::TerminationSignalsCloseAndSaveAsExitDoes() {
+    CloseWindowsOnTerminationSignals();
+    for (const int signal_number : {SIGTERM, SIGINT, SIGHUP, SIGTERM}) {
+        Write("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 3\nMe= 4\n");
+        Open();
+        window_->show();
+        Entry("mnuSpeedSlow")->trigger();
+        if (signal_number == SIGHUP) {
+            QTimer::singleShot(0, [] { std::raise(SIGHUP); });
+            Entry("mnuAbout")->trigger();  // returns when the About window has been closed
+        } else {
+            std::raise(signal_number);
+        }
+        QTRY_VERIFY(!window_->isVisible());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(Read(), QByteArray("[Options]\nLevel=Hard\nSpeed=Slow\n[Score]\nYou= 3\n"
+                                    "Me= 4\n[Message]\nText=Hello, world!\n"));
+    }
+}
+
+void MainWindowWiringTest::TerminationSignalDuringTheReplySavesAfterIt() {
+    CloseWindowsOnTerminationSignals();
+    Open();
+    window_->show();
+    Entry("mnuSpeedMedium")->trigger();
+    int pauses = 0;
+    window_->SetPause([this, &pauses](std::chrono::microseconds) {
+        if (pauses++ == 0) {
+            std::raise(SIGTERM);
+            QCoreApplication::processEvents();
+            QVERIFY(window_->isVisible());
+        }
+    });
+    auto* board = window_->findChild<QWidget*>("clientArea");
+    QTest::mousePress(board, Qt::LeftButton, {}, {52, 28});
+    QTest::mouseRelease(board, Qt::LeftButton, {}, {52, 28});
+    QCOMPARE(pauses, 10);  // the computer's wall blinked to its end: five times white and black
+    QVERIFY(!window_->isVisible());
+    QVERIFY(Read().contains("Speed=Medium"));
 }
 
 void MainWindowWiringTest::EachHelpEntryOpensItsWindow() {

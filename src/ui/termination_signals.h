@@ -1,0 +1,11 @@
+// Ending the program from outside (the desktop logging out or shutting down, Ctrl+C or a closed
+// terminal, kill) the way File > Exit ends it, so that the settings and match score are saved.
+#pragma once
+
+namespace pennix {
+
+// From now on SIGTERM, SIGINT and SIGHUP close every window of the application, modal windows
+// first, instead of killing the process. Call once, after the QApplication is made.
+void CloseWindowsOnTerminationSignals();
+
+}  // namespace pennix
