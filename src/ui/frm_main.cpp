@@ -164,9 +164,16 @@ void FrmMain::RestoreSettings() {
 
 // A failed write is not reported: at exit there is nobody left to tell.
 void FrmMain::Form_Unload() {
+    unloaded_ = true;
     SaveSettings(settings_file_, {std::string(kLevelTexts[static_cast<int>(CheckedLevel())]),
                                   std::string(kSpeedTexts[static_cast<int>(CheckedSpeed())]),
                                   game_.HumanWins(), game_.ComputerWins()});
+}
+
+void FrmMain::SaveSettingsUnlessClosed() {
+    if (!unloaded_) {
+        Form_Unload();
+    }
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

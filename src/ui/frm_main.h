@@ -68,6 +68,10 @@ class FrmMain : public QMainWindow, public GameView {
     QWidget* ClientArea() const { return client_; }
     DotRects DotRectangles() const;
 
+    // For an end that never closes the window, as when the connection to the window system is
+    // lost: saves what closing would have saved, unless a close has saved it already.
+    void SaveSettingsUnlessClosed();
+
     pennix::Game& CurrentGame() { return game_; }
     void SetPause(Pause pause) { pause_ = std::move(pause); }
 
@@ -153,6 +157,7 @@ class FrmMain : public QMainWindow, public GameView {
     // The bar being blinked and its colour of the moment, painted over the board.
     std::optional<std::pair<WallRect, QColor>> blink_;
     bool replying_ = false;
+    bool unloaded_ = false;
     // Commands that came while the computer was replying, to be carried out after the reply.
     std::deque<std::function<void()>> held_commands_;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game under a private X server: its window, a mouse press on a gap, the computer's
 # answer on screen, a second press made while that answer blinks, a menu choice, leaving through
-# File > Exit and the settings file it leaves, and again after an end by a signal.
+# File > Exit and the settings file it leaves, and again after an end by a signal and by the X
+# server's end.
 # Skips (77) only when there is no Xvfb.
 set -euo pipefail
 
@@ -155,4 +156,15 @@ choose_speed 1
 kill -TERM "$game_pid"
 await_normal_end "SIGTERM"
 settings_are "SIGTERM" Medium
-echo "end-to-end: window, press, answer, menu choice, exit, end by a signal and settings file all as expected"
+# A session that simply ends takes the X server away: Qt then ends the game with status 1, and
+# the game saves all the same.
+"$work/bin/pennix" >"$work/game.log" 2>&1 &
+game_pid=$!
+eventually find_game_window || fail "no window on the third start"
+choose_speed 0
+kill "$xvfb_pid"
+ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+eventually ended || fail "the game outlived its X server"
+game_pid=""
+settings_are "the X server's end" Slow
+echo "end-to-end: window, press, answer, menu choice, exit, ends by a signal and by the X server's, settings file all as expected"

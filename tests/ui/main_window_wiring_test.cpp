@@ -47,6 +47,7 @@ class MainWindowWiringTest : public QObject {
     void ResetScoresReachesTheFileAtExit();
     void TerminationSignalsCloseAndSaveAsExitDoes();
     void TerminationSignalDuringTheReplySavesAfterIt();
+    void AnEndWithoutACloseSavesUnlessACloseHasSaved();
     void EachHelpEntryOpensItsWindow();
     void TheLinkOpensTheAddressItShows();
 
@@ -201,6 +202,20 @@ void MainWindowWiringTest::TerminationSignalDuringTheReplySavesAfterIt() {
     QCOMPARE(pauses, 10);  // the computer's wall blinked to its end: five times white and black
     QVERIFY(!window_->isVisible());
     QVERIFY(Read().contains("Speed=Medium"));
+}
+
+void MainWindowWiringTest::AnEndWithoutACloseSavesUnlessACloseHasSaved() {
+    Write("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 3\nMe= 4\n");
+    Open();
+    window_->show();
+    Entry("mnuSpeedSlow")->trigger();
+    window_->SaveSettingsUnlessClosed();
+    QCOMPARE(Read(), QByteArray("[Options]\nLevel=Hard\nSpeed=Slow\n[Score]\nYou= 3\nMe= 4\n"
+                                "[Message]\nText=Hello, world!\n"));
+    window_->close();
+    Write("[Options]\nLevel=Easy\n");  // as another copy of the game might leave it
+    window_->SaveSettingsUnlessClosed();
+    QCOMPARE(Read(), QByteArray("[Options]\nLevel=Easy\n"));
 }
 
 void MainWindowWiringTest::EachHelpEntryOpensItsWindow() {
