@@ -161,13 +161,14 @@ void WriteDefaultSettings(const std::filesystem::path& file) {
     WriteIniValue(file, kMessage, kText, kGreeting);
 }
 
-void SaveSettings(const std::filesystem::path& file, const Settings& settings) {
+bool SaveSettings(const std::filesystem::path& file, const Settings& settings) {
     CreateDirectoryOf(file);
-    WriteIniValue(file, kOptions, kLevel, settings.level);
-    WriteIniValue(file, kOptions, kSpeed, settings.speed);
-    WriteIniValue(file, kMessage, kText, kGreeting);
-    WriteIniValue(file, kScore, kYou, NumberText(settings.human_wins));
-    WriteIniValue(file, kScore, kMe, NumberText(settings.computer_wins));
+    // Every entry is tried even after a failure: the rest may still reach the file.
+    bool saved = WriteIniValue(file, kOptions, kLevel, settings.level);
+    saved = WriteIniValue(file, kOptions, kSpeed, settings.speed) && saved;
+    saved = WriteIniValue(file, kMessage, kText, kGreeting) && saved;
+    saved = WriteIniValue(file, kScore, kYou, NumberText(settings.human_wins)) && saved;
+    return WriteIniValue(file, kScore, kMe, NumberText(settings.computer_wins)) && saved;
 }
 
 std::string NumberText(std::int16_t value) {

@@ -52,9 +52,10 @@ Settings LoadOrCreateSettings(const std::filesystem::path& file);
 // Writes the five entries of the first start: Hard, Fast, "0", "0" and the greeting.
 void WriteDefaultSettings(const std::filesystem::path& file);
 
-// Unload: writes level, speed, greeting and the two scores, in that order. A failure is not
-// reported; the settings are then lost, as nothing else can be done at exit.
-void SaveSettings(const std::filesystem::path& file, const Settings& settings);
+// Unload: writes level, speed, greeting and the two scores, in that order. False when any of
+// them could not be written (a read-only or oversized file, a full disk); the game can then only
+// say so, as nothing else can be done at exit.
+bool SaveSettings(const std::filesystem::path& file, const Settings& settings);
 
 // " 3" for 3, " 0" for 0, "-5" for -5.
 std::string NumberText(std::int16_t value);

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <cstdio>
 
 #include "dot_shape.h"
 #include "fonts.h"
@@ -162,12 +163,17 @@ void FrmMain::RestoreSettings() {
     game_.SetMatchScore(settings.human_wins, settings.computer_wins);
 }
 
-// A failed write is not reported: at exit there is nobody left to tell.
+// A failed save can only be told on standard error (a desktop's journal keeps it): a window at
+// exit would hold up a logout. Plain stdio, as this may run inside exit(), after Qt's logging.
 void FrmMain::Form_Unload() {
     unloaded_ = true;
-    SaveSettings(settings_file_, {std::string(kLevelTexts[static_cast<int>(CheckedLevel())]),
-                                  std::string(kSpeedTexts[static_cast<int>(CheckedSpeed())]),
-                                  game_.HumanWins(), game_.ComputerWins()});
+    const Settings settings{std::string(kLevelTexts[static_cast<int>(CheckedLevel())]),
+                            std::string(kSpeedTexts[static_cast<int>(CheckedSpeed())]),
+                            game_.HumanWins(), game_.ComputerWins()};
+    if (!SaveSettings(settings_file_, settings)) {
+        std::fprintf(stderr, "pennix: the settings and score could not be saved to %s\n",
+                     settings_file_.c_str());
+    }
 }
 
 void FrmMain::SaveSettingsUnlessClosed() {

@@ -23,7 +23,7 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaultsAndExitWritesTheScores) {
     EXPECT_EQ(LoadOrCreateSettings(file), (Settings{"Hard", "Fast", 0, 0}));
     EXPECT_EQ(ReadBytes(file), kDefaultFile);
 
-    SaveSettings(file, {"Hard", "Fast", 0, 0});
+    EXPECT_TRUE(SaveSettings(file, {"Hard", "Fast", 0, 0}));
     EXPECT_EQ(ReadBytes(file),
               "[Options]\r\nLevel=Hard\r\nSpeed=Fast\r\n[Score]\r\nYou= 0\r\nMe= 0\r\n"
               "[Message]\r\nText=Hello, world!\r\n");
@@ -39,6 +39,17 @@ TEST_F(SettingsTest, SaveIntoNoFileWritesTheEntriesInExitOrder) {
     EXPECT_EQ(ReadBytes(Path("pennix.ini")),
               "[Options]\r\nLevel=Genius\r\nSpeed=Medium\r\n[Message]\r\nText=Hello, world!\r\n"
               "[Score]\r\nYou= 2\r\nMe= 0\r\n");
+}
+
+TEST_F(SettingsTest, SaveThatCannotWriteSaysSoAndLeavesTheFileAsItWas) {
+    const std::string old = "[Options]\nLevel=Easy\n";
+    WriteBytes(Path("pennix.ini"), old);
+    ::chmod(Path("pennix.ini").c_str(), 0444);
+    EXPECT_TRUE(HoldsWithoutPrivileges([&] {
+        return !SaveSettings(Path("pennix.ini"), {"Hard", "Fast", 1, 2});
+    }));
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
+    EXPECT_FALSE(SaveSettings(Path("pennix.ini/x"), {"Hard", "Fast", 1, 2}));
 }
 
 TEST_F(SettingsTest, OnlyAMissingLevelWritesAtStartUp) {

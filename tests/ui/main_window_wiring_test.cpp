@@ -1,5 +1,7 @@
 // The main window with what it is wired to: the settings file at start-up and at exit, the help
 // menu's windows and the link under the board.
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -8,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -48,6 +51,7 @@ class MainWindowWiringTest : public QObject {
     void TerminationSignalsCloseAndSaveAsExitDoes();
     void TerminationSignalDuringTheReplySavesAfterIt();
     void AnEndWithoutACloseSavesUnlessACloseHasSaved();
+    void AFailedSaveIsToldOnStandardError();
     void EachHelpEntryOpensItsWindow();
     void TheLinkOpensTheAddressItShows();
 
@@ -216,6 +220,24 @@ void MainWindowWiringTest::AnEndWithoutACloseSavesUnlessACloseHasSaved() {
     Write("[Options]\nLevel=Easy\n");  // as another copy of the game might leave it
     window_->SaveSettingsUnlessClosed();
     QCOMPARE(Read(), QByteArray("[Options]\nLevel=Easy\n"));
+}
+
+void MainWindowWiringTest::AFailedSaveIsToldOnStandardError() {
+    Write("a file where a folder should be");
+    const QString unwritable = SettingsPath() + "/pennix.ini";
+    window_ = std::make_unique<FrmMain>(unwritable.toStdString());
+    window_->show();
+    QTemporaryFile error_output;
+    QVERIFY(error_output.open());
+    const int standard_error = ::dup(STDERR_FILENO);
+    ::dup2(error_output.handle(), STDERR_FILENO);
+    window_->close();
+    ::dup2(standard_error, STDERR_FILENO);
+    ::close(standard_error);
+    QFile written(error_output.fileName());  // the shared descriptor stands at the end
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(),
+             "pennix: the settings and score could not be saved to " + unwritable.toUtf8() + "\n");
 }
 
 void MainWindowWiringTest::EachHelpEntryOpensItsWindow() {
