@@ -14,6 +14,7 @@
 #include "pause.h"
 #include "store/settings.h"
 #include "ui/dialogs/build_settings.h"
+#include "ui/dialogs/dialog_look.h"
 #include "ui/dialogs/link_label.h"
 #include "ui/dialogs/resources.h"
 
@@ -77,6 +78,9 @@ void FrmMain::CreateControls() {
     client_->setFixedSize(kClientSize);
     client_->setFont(BoardFont());
     FillBackground(client_, kBackground);
+    // The board is light green on every desktop, where a dark desktop's light text would vanish.
+    Paint(client_, QPalette::WindowText,
+          ReadableColour(client_->palette().color(QPalette::WindowText), kBackground, Qt::black));
     client_->installEventFilter(this);
     setCentralWidget(client_);
     CreateDots();

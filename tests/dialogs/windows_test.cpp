@@ -1,4 +1,5 @@
 // The four windows: their frames and closing, and what the score board, about and author show.
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include "ui/dialogs/frm_author.h"
 #include "ui/dialogs/frm_register.h"
 #include "ui/dialogs/frm_score.h"
+#include "ui/dialogs/link_label.h"
 
 namespace pennix {
 
@@ -18,6 +20,15 @@ using testing::TextOf;
 using testing::WhenModalOpens;
 
 namespace {
+
+class NoBrowser : public LinkOpener {
+  public:
+    std::optional<LinkFailure> Open(const QString&) override { return std::nullopt; }
+};
+
+QColor TextColour(const QWidget& window, const char* name) {
+    return window.findChild<QWidget*>(name)->palette().color(QPalette::WindowText);
+}
 
 struct WindowCase {
     const char* name;
@@ -300,6 +311,37 @@ class WindowsTest : public QObject {
         QVERIFY(paragraphs[2].contains("skydiving"));
         QCOMPARE(tooltip, "Me skydiving");
         QCOMPARE(picture, QSize(164, 191));
+    }
+
+    // The design's black and blue texts on a light desktop; on a dark one, whose background would
+    // swallow them, the desktop's own text and link colours (Breeze Dark's here).
+    void fixedTextColoursGiveWayOnADarkDesktop() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(49, 54, 59));
+        dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+        dark.setColor(QPalette::Link, QColor(29, 153, 243));
+        struct Case {
+            QPalette desktop;
+            QColor text;
+            QColor address;
+        };
+        for (const Case& expected : {Case{light, Qt::black, QColor(0, 0, 255)},
+                                     Case{dark, QColor(239, 240, 241), QColor(29, 153, 243)}}) {
+            QApplication::setPalette(expected.desktop);
+            NoBrowser browser;
+            const FrmAbout about(&parent_, SystemInfoLauncher(""));
+            const FrmRegister note(&parent_, browser);
+            const QColor title = TextColour(about, "lblTitle");
+            const QColor description = TextColour(about, "lblDescription");
+            const QColor address = TextColour(note, "Label2");
+            const QColor link = TextColour(note, "lblWebpage");
+            QApplication::setPalette(light);
+            QCOMPARE(title, expected.text);
+            QCOMPARE(description, expected.text);
+            QCOMPARE(address, expected.address);
+            QCOMPARE(link, expected.address);
+        }
     }
 
   private:

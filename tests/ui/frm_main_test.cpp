@@ -16,6 +16,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "checked_options.h"
@@ -77,6 +78,23 @@ bool IsDark(const QColor& colour) {
     return colour.lightness() < 100;
 }
 
+// A desktop with dark colours for as long as it lives, Breeze Dark's as an example.
+class DarkDesktop {
+  public:
+    DarkDesktop() {
+        QPalette dark = saved_;
+        dark.setColor(QPalette::Window, QColor(49, 54, 59));
+        dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+        QApplication::setPalette(dark);
+    }
+    ~DarkDesktop() { QApplication::setPalette(saved_); }
+    DarkDesktop(const DarkDesktop&) = delete;
+    DarkDesktop& operator=(const DarkDesktop&) = delete;
+
+  private:
+    QPalette saved_ = QApplication::palette();
+};
+
 // What a message box showed before it was answered.
 struct SeenMessage {
     bool shown = false;
@@ -105,6 +123,7 @@ class FrmMainTest : public QObject {
     void PressesOffTheGapsOrOnDrawnWallsDoNothing();
     void ClosingABoxKeepsTheTurn();
     void PaintsExactlyTheWallsAndDots();
+    void PaintsOwnersLetters_data();
     void PaintsOwnersLetters();
     void FinishedGameIsCreditedOnce();
     void LevelChoiceFollowsTheCheckMarks();
@@ -128,6 +147,7 @@ class FrmMainTest : public QObject {
     QAction* Entry(const char* name) { return window_->findChild<QAction*>(name); }
     QString CheckedEntries() const { return CheckedOptions(*window_); }
     QImage Grab() { return window_->ClientArea()->grab().toImage(); }
+    void OpenWindow();
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {});
     void Load(const Board& board) {
@@ -148,6 +168,10 @@ void FrmMainTest::initTestCase() {
 }
 
 void FrmMainTest::init() {
+    OpenWindow();
+}
+
+void FrmMainTest::OpenWindow() {
     // A settings file of the test's own, so that no run sees what another one saved.
     QVERIFY(settings_directory_.isValid());
     const QString settings = settings_directory_.filePath("pennix.ini");
@@ -371,7 +395,22 @@ void FrmMainTest::PaintsExactlyTheWallsAndDots() {
     QCOMPARE(image.pixelColor(356, 284), QColor(0, 0, 255));
 }
 
+void FrmMainTest::PaintsOwnersLetters_data() {
+    QTest::addColumn<bool>("dark_desktop");
+    QTest::newRow("light desktop") << false;
+    // Its light text would vanish on the light-green board, which keeps dark text instead.
+    QTest::newRow("dark desktop") << true;
+}
+
 void FrmMainTest::PaintsOwnersLetters() {
+    QFETCH(bool, dark_desktop);
+    std::optional<DarkDesktop> desktop;
+    if (dark_desktop) {
+        desktop.emplace();
+        OpenWindow();
+    }
+    QVERIFY(IsDark(window_->findChild<QLabel*>("lblScore")->palette().color(QPalette::WindowText)));
+    QVERIFY(IsDark(window_->findChild<QWidget*>("Line1")->palette().color(QPalette::Window)));
     Board board;
     for (std::int16_t side : {kTop, kBottom, kLeft, kRight}) {
         DrawWall(board, MakeWall(1, 1, side));

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/dialogs/build_settings.h"
 
@@ -59,9 +61,36 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QRect& area,
     return button;
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
+namespace {
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them; 3 is
+// their least contrast for large text, which every text here is, or near enough.
+constexpr double kLeastContrast = 3.0;
+
+double Luminance(const QColor& colour) {
+    const auto linear = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& first, const QColor& second) {
+    const auto [darker, lighter] = std::minmax(Luminance(first), Luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+}  // namespace
+
+QColor ReadableColour(const QColor& colour, const QColor& background, const QColor& fallback) {
+    return Contrast(colour, background) >= kLeastContrast ? colour : fallback;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour, QPalette::ColorRole fallback) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    const QColor background = palette.color(widget->backgroundRole());
+    palette.setColor(QPalette::WindowText,
+                     ReadableColour(colour, background, palette.color(fallback)));
     widget->setPalette(palette);
 }
 

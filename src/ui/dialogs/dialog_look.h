@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPalette>
 
 class QLabel;
 class QPushButton;
@@ -38,7 +39,15 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QRect& area, const QSt
 QPushButton* AddButton(QWidget* parent, const char* name, const QRect& area,
                        const QString& caption);
 
-void SetTextColour(QWidget* widget, const QColor& colour);
+// `colour` where it can be read on `background`, otherwise `fallback`. The design's fixed
+// colours were chosen for a light desktop; a dark one may put them on its own dark background,
+// or its light text on the design's fixed light one.
+QColor ReadableColour(const QColor& colour, const QColor& background, const QColor& fallback);
+
+// Gives the widget the design's text colour, or, where that cannot be read on the widget's
+// background, the desktop's own colour for `fallback`.
+void SetTextColour(QWidget* widget, const QColor& colour,
+                   QPalette::ColorRole fallback = QPalette::WindowText);
 
 // A message with an OK button, titled with the application's title, over `parent`.
 void ShowTitledMessage(QWidget* parent, const QString& text);

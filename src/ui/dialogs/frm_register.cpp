@@ -31,7 +31,7 @@ void FrmRegister::AddRequest() {
              "All that I ask, is that if you enjoy this game, please just send me an e-mail "
              "telling me. Please send any comments you may have to:");
     QLabel* Label2 = AddLabel(this, "Label2", QRect(160, 80, 129, 17), kAuthorEmail);
-    SetTextColour(Label2, kAddressColour);
+    SetTextColour(Label2, kAddressColour, QPalette::Link);
     Label2->setToolTip("Send me your comments!");
 }
 
@@ -48,7 +48,7 @@ void FrmRegister::AddLink(LinkOpener& opener) {
     QFont font = DialogFont();
     font.setUnderline(true);
     lblWebpage->setFont(font);
-    SetTextColour(lblWebpage, kAddressColour);
+    SetTextColour(lblWebpage, kAddressColour, QPalette::Link);
 }
 
 void ShowRegister(QWidget* parent, LinkOpener& opener) {
