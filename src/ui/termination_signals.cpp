@@ -49,7 +49,13 @@ void CloseWindowsOnTerminationSignals() {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (const int signal_number : {SIGTERM, SIGINT, SIGHUP}) {
-        ::sigaction(signal_number, &action, nullptr);
+        // A signal ignored from the start stays ignored: nohup asks that of SIGHUP, and a shell
+        // of SIGINT for a job it runs in the background.
+        struct sigaction inherited {};
+        if (::sigaction(signal_number, nullptr, &inherited) == 0 &&
+            inherited.sa_handler != SIG_IGN) {
+            ::sigaction(signal_number, &action, nullptr);
+        }
     }
 }
 

@@ -5,7 +5,8 @@
 namespace pennix {
 
 // From now on SIGTERM, SIGINT and SIGHUP close every window of the application, modal windows
-// first, instead of killing the process. Call once, after the QApplication is made.
+// first, instead of killing the process; those the process was started ignoring stay ignored.
+// Call after the QApplication is made; further calls change nothing.
 void CloseWindowsOnTerminationSignals();
 
 }  // namespace pennix

@@ -148,11 +148,18 @@ await_normal_end "File > Exit"
 settings_are "File > Exit" Fast
 [ ! -e "$work/config/pennix" ] || fail "settings were written to the user's folder as well"
 
-# Ended from outside, as a logout ends it, the game saves as File > Exit does.
-"$work/bin/pennix" >"$work/game.log" 2>&1 &
+# Ended from outside, as a logout ends it, the game saves as File > Exit does. Started as nohup
+# starts a program, it outlives a hang-up.
+(
+    trap '' HUP
+    exec "$work/bin/pennix" >"$work/game.log" 2>&1
+) &
 game_pid=$!
 eventually find_game_window || fail "no window on the second start"
 choose_speed 1
+kill -HUP "$game_pid"
+sleep 0.5
+kill -0 "$game_pid" 2>/dev/null || fail "a hang-up ended a game started with hang-ups ignored"
 kill -TERM "$game_pid"
 await_normal_end "SIGTERM"
 settings_are "SIGTERM" Medium
