@@ -1,5 +1,5 @@
 # What the scripts that run the game under a private X server share; source it. Defines functions
-# only: waiting for something, starting the server, finding the game's window.
+# only: waiting for something, starting the server, finding the game's window, awaiting its end.
 
 # Runs a command again and again until it succeeds, for up to thirty seconds: generous, for a
 # machine busy building.
@@ -34,4 +34,14 @@ start_xvfb() {
 find_game_window() {
     window=$(xdotool search --onlyvisible --name '^The game of Pennix$' | head -1)
     [ -n "$window" ]
+}
+
+# Waits for the game started as $game_pid to end, then sets game_status to its exit status and
+# clears game_pid; fails when it is still running after thirty seconds.
+await_game_end() {
+    game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+    eventually game_ended || return 1
+    game_status=0
+    wait "$game_pid" || game_status=$?
+    game_pid=""
 }

@@ -124,12 +124,8 @@ choose_speed() {
 
 # Waits for the program to end, which it must do normally; $1 says what ended it.
 await_normal_end() {
-    exited() { ! kill -0 "$game_pid" 2>/dev/null; }
-    eventually exited || fail "$1 did not end the program"
-    local status=0
-    wait "$game_pid" || status=$?
-    game_pid=""
-    [ "$status" -eq 0 ] || fail "after $1 the program ended with status $status"
+    await_game_end || fail "$1 did not end the program"
+    [ "$game_status" -eq 0 ] || fail "after $1 the program ended with status $game_status"
 }
 
 settings_are() {
@@ -170,8 +166,6 @@ game_pid=$!
 eventually find_game_window || fail "no window on the third start"
 choose_speed 0
 kill "$xvfb_pid"
-ended() { ! kill -0 "$game_pid" 2>/dev/null; }
-eventually ended || fail "the game outlived its X server"
-game_pid=""
+await_game_end || fail "the game outlived its X server"
 settings_are "the X server's end" Slow
 echo "end-to-end: window, press, answer, menu choice, exit, ends by a signal and by the X server's, settings file all as expected"

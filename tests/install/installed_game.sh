@@ -101,12 +101,8 @@ exit_game() {
     xdotool key --clearmodifiers alt+f
     sleep 0.3
     xdotool key x
-    exited() { ! kill -0 "$game_pid" 2>/dev/null; }
-    eventually exited || fail "run $1: File > Exit did not end the program"
-    local status=0
-    wait "$game_pid" || status=$?
-    game_pid=""
-    [ "$status" -eq 0 ] || fail "run $1: the program ended with status $status"
+    await_game_end || fail "run $1: File > Exit did not end the program"
+    [ "$game_status" -eq 0 ] || fail "run $1: the program ended with status $game_status"
 }
 
 # The first line with the key counts, as the game reads it; the file keeps its CRLF line ends.
