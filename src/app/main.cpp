@@ -1,12 +1,35 @@
 // The program: the application and its one main window.
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "ui/deferred_icon_style.h"
 #include "ui/frm_main.h"
 #include "ui/termination_signals.h"
 
 namespace {
+
+bool IsSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// Without a display Qt can only abort, with advice to reinstall; started from a text console or
+// over ssh, the game says what is missing instead. A platform named in the environment or on the
+// command line (offscreen, vnc, ...) is left to Qt.
+bool DisplayMayBeReached(int argc, char* argv[]) {
+    if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) {
+        return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform") {
+            return true;
+        }
+    }
+    return false;
+}
 
 pennix::FrmMain* open_window = nullptr;
 
@@ -21,6 +44,13 @@ void SaveSettingsAtAbruptExit() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (!DisplayMayBeReached(argc, argv)) {
+        std::fputs(
+            "pennix: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start "
+            "it from a desktop session\n",
+            stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();

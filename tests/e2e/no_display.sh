@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Started where there is no display at all (a text console, ssh without X forwarding), the game
+# says so in one line and ends with status 1, instead of aborting as Qt would.
+set -uo pipefail
+
+binary=$1
+output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary" 2>&1)
+status=$?
+expected="pennix: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session"
+if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
+    echo "FAIL: status $status, output:" >&2
+    echo "$output" >&2
+    exit 1
+fi
+echo "no display: one line and status 1"
