@@ -6,6 +6,7 @@
 
 #include "ui/deferred_icon_style.h"
 #include "ui/frm_main.h"
+#include "ui/single_instance.h"
 #include "ui/termination_signals.h"
 
 namespace {
@@ -52,9 +53,20 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
+    const std::filesystem::path settings_file = pennix::FrmMain::DefaultSettingsFile();
+    pennix::SingleInstance instance(settings_file);
+    if (!instance.IsFirst()) {
+        std::fputs("pennix: the game is open already; its window comes forward\n", stderr);
+        return 0;
+    }
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();
-    pennix::FrmMain window(pennix::FrmMain::DefaultSettingsFile());
+    pennix::FrmMain window(settings_file);
+    instance.WhenStartedAgain([&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real game under a private X server: its window, a mouse press on a gap, the computer's
-# answer on screen, a second press made while that answer blinks, a menu choice, leaving through
-# File > Exit and the settings file it leaves, and again after an end by a signal and by the X
-# server's end.
+# answer on screen, a second press made while that answer blinks, a second start, a menu choice,
+# leaving through File > Exit and the settings file it leaves, and again after an end by a signal
+# and by the X server's end.
 # Skips (77) only when there is no Xvfb.
 set -euo pipefail
 
@@ -109,6 +109,17 @@ both_played() {
 }
 eventually both_played || fail "the press made during the answer was lost, or the walls are wrong: $(count_on_board '#000000') black pixels"
 [ "$(pixel_at 52 28)" = "#000000" ] || fail "the first pressed gap shows no wall"
+
+# A second start while the game is open brings that game forward and ends at once: two games
+# would each save over the other's match score.
+second_status=0
+second_output=$(timeout 20 "$work/bin/pennix" 2>&1) || second_status=$?
+[ "$second_status" -eq 0 ] || fail "a second start ended with status $second_status: $second_output"
+[ "$second_output" = "pennix: the game is open already; its window comes forward" ] ||
+    fail "a second start said: $second_output"
+[ "$(xdotool search --onlyvisible --name '^The game of Pennix$' | wc -l)" -eq 1 ] ||
+    fail "a second start left a second window"
+kill -0 "$game_pid" 2>/dev/null || fail "a second start ended the first game"
 
 # Options > Speed > the entry that many places below Slow, from the keyboard.
 choose_speed() {

@@ -1,0 +1,38 @@
+// One game per settings file: two games saving the same file would each overwrite the other's
+// match score when they end, so a second start brings the first game's window forward instead.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QSocketNotifier;
+
+namespace pennix {
+
+class SingleInstance {
+  public:
+    // Claims the game for `settings_file`; when a game of this user holds it already, asks that
+    // game to come forward instead. Needs the QApplication.
+    explicit SingleInstance(const std::filesystem::path& settings_file);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // False when another game holds the file and has been asked to come forward: this one should
+    // end without a window.
+    bool IsFirst() const { return !handed_over_; }
+
+    // In the first game: what to do each time a later start asks for the window.
+    void WhenStartedAgain(std::function<void()> come_forward);
+
+  private:
+    void AnswerLaterStarts();
+
+    int listener_ = -1;
+    bool handed_over_ = false;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::function<void()> come_forward_;
+};
+
+}  // namespace pennix
