@@ -17,15 +17,15 @@ bool IsSet(const char* variable) {
 }
 
 // Without a display Qt can only abort, with advice to reinstall; started from a text console or
-// over ssh, the game says what is missing instead. A platform named in the environment or on the
-// command line (offscreen, vnc, ...) is left to Qt.
+// over ssh, the game says what is missing instead. A platform or X display named in the
+// environment or on the command line is left to Qt.
 bool DisplayMayBeReached(int argc, char* argv[]) {
     if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) {
         return true;
     }
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
-        if (argument == "-platform" || argument == "--platform") {
+        if (argument == "-platform" || argument == "--platform" || argument == "-display") {
             return true;
         }
     }
@@ -67,6 +67,9 @@ int main(int argc, char* argv[]) {
         window.raise();
         window.activateWindow();
     });
+    // Once the game has saved for the last time, a new start is a game of its own: brought
+    // forward, the closed window would come back and cancel the end.
+    QObject::connect(&window, &pennix::FrmMain::Closed, [&instance] { instance.Release(); });
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();

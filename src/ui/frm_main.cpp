@@ -197,6 +197,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     held_commands_.clear();
     event->accept();
+    emit Closed();
 }
 
 }  // namespace pennix

@@ -94,6 +94,10 @@ class FrmMain : public QMainWindow, public GameView {
     void mnuRegister_Click();
     void cmdRandom_Click();
 
+  signals:
+    // The window has closed and saved for the last time.
+    void Closed();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

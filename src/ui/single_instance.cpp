@@ -8,40 +8,34 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <thread>
 
 namespace pennix {
 
 namespace {
+
+// A later start waits this long at most for the first game to take its call.
+constexpr timeval kCallTimeout{2, 0};
+// The first game binds its name a moment before it listens; a start in between is refused.
+constexpr int kCallAttempts = 20;
+constexpr auto kBetweenAttempts = std::chrono::milliseconds(10);
 
 struct SocketAddress {
     sockaddr_un address{};
     socklen_t length = 0;
 };
 
-// The same file reached by different paths gets one name; FNV-1a keeps any path within the
-// address's 107 bytes.
 SocketAddress AddressFor(const std::filesystem::path& settings_file) {
-    std::error_code error;
-    std::filesystem::path file = std::filesystem::weakly_canonical(settings_file, error);
-    if (error) {
-        file = settings_file;
-    }
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const unsigned char byte : file.string()) {
-        hash = (hash ^ byte) * 1099511628211ULL;
-    }
-    char name[64];
-    const int size = std::snprintf(name, sizeof name, "pennix-%u-%016llx", ::getuid(),
-                                   static_cast<unsigned long long>(hash));
+    const std::string name = SingleInstance::ClaimName(settings_file);
     SocketAddress result;
     result.address.sun_family = AF_UNIX;
-    std::memcpy(result.address.sun_path + 1, name, size);  // sun_path[0] stays 0: abstract
-    result.length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + size);
+    std::memcpy(result.address.sun_path + 1, name.data(), name.size());  // [0] stays 0: abstract
+    result.length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
     return result;
 }
 
@@ -58,7 +52,46 @@ bool PeerIsThisUser(int socket) {
            peer.uid == ::getuid();
 }
 
+// Whether a game of this user holds the name and has taken the call.
+bool CallFirstGame(const SocketAddress& address) {
+    for (int attempt = 0; attempt < kCallAttempts; ++attempt) {
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (socket < 0) {
+            return false;
+        }
+        // Blocking, so that a full backlog is waited out rather than taken for no game.
+        ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
+        const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
+        const int error = errno;
+        const bool answered = connected && PeerIsThisUser(socket);
+        ::close(socket);
+        if (connected || error != ECONNREFUSED) {
+            return answered;
+        }
+        std::this_thread::sleep_for(kBetweenAttempts);
+    }
+    return false;
+}
+
 }  // namespace
+
+std::string SingleInstance::ClaimName(const std::filesystem::path& settings_file) {
+    // The same file reached by different paths gets one name; FNV-1a keeps any path within the
+    // address's 107 bytes.
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::weakly_canonical(settings_file, error);
+    if (error) {
+        file = settings_file;
+    }
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const unsigned char byte : file.string()) {
+        hash = (hash ^ byte) * 1099511628211ULL;
+    }
+    char name[64];
+    std::snprintf(name, sizeof name, "pennix-%u-%016llx", ::getuid(),
+                  static_cast<unsigned long long>(hash));
+    return name;
+}
 
 SingleInstance::SingleInstance(const std::filesystem::path& settings_file) {
     const SocketAddress address = AddressFor(settings_file);
@@ -66,35 +99,46 @@ SingleInstance::SingleInstance(const std::filesystem::path& settings_file) {
     if (socket < 0) {
         return;  // without a claim the game still runs, as it would have before
     }
-    if (::bind(socket, AsGeneric(address), address.length) == 0 && ::listen(socket, 8) == 0) {
+    if (::bind(socket, AsGeneric(address), address.length) == 0 &&
+        ::listen(socket, SOMAXCONN) == 0) {
         listener_ = socket;
         notifier_ = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,
                          [this] { AnswerLaterStarts(); });
         return;
     }
-    handed_over_ = errno == EADDRINUSE &&
-                   ::connect(socket, AsGeneric(address), address.length) == 0 &&
-                   PeerIsThisUser(socket);
+    const bool name_taken = errno == EADDRINUSE;
     ::close(socket);
+    handed_over_ = name_taken && CallFirstGame(address);
 }
 
 SingleInstance::~SingleInstance() {
-    notifier_.reset();
-    if (listener_ >= 0) {
-        ::close(listener_);
-    }
+    Release();
 }
 
 void SingleInstance::WhenStartedAgain(std::function<void()> come_forward) {
     come_forward_ = std::move(come_forward);
 }
 
+void SingleInstance::Release() {
+    notifier_.reset();
+    if (listener_ >= 0) {
+        ::close(listener_);
+        listener_ = -1;
+    }
+}
+
 void SingleInstance::AnswerLaterStarts() {
     bool asked = false;
-    for (int start; (start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+    int start = -1;
+    while ((start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
         asked = PeerIsThisUser(start) || asked;
         ::close(start);
+    }
+    // A call that cannot be taken (no descriptor left) would wake the notifier again at once,
+    // forever: later starts then go unanswered instead.
+    if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR && errno != ECONNABORTED) {
+        notifier_->setEnabled(false);
     }
     if (asked && come_forward_) {
         come_forward_();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QSocketNotifier;
 
@@ -25,6 +26,13 @@ class SingleInstance {
 
     // In the first game: what to do each time a later start asks for the window.
     void WhenStartedAgain(std::function<void()> come_forward);
+
+    // Gives the claim up, once the game has saved for the last time: a start from then on is a
+    // game of its own.
+    void Release();
+
+    // The claim's name in Linux's abstract socket namespace, without the leading NUL.
+    static std::string ClaimName(const std::filesystem::path& settings_file);
 
   private:
     void AnswerLaterStarts();

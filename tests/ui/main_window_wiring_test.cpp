@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -136,6 +137,7 @@ void MainWindowWiringTest::ExitAndTheCloseBoxBothSaveTheChecksAndTheScore() {
         Write("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 3\nMe= 4\n");
         Open();
         window_->show();
+        const QSignalSpy closed(window_.get(), &FrmMain::Closed);
         Entry("mnuGenius")->trigger();
         Entry("mnuSpeedMedium")->trigger();
         if (by_menu) {
@@ -143,6 +145,7 @@ void MainWindowWiringTest::ExitAndTheCloseBoxBothSaveTheChecksAndTheScore() {
         } else {
             window_->close();
         }
+        QCOMPARE(closed.count(), 1);
         QCOMPARE(Read(), QByteArray("[Options]\nLevel=Genius\nSpeed=Medium\n[Score]\nYou= 3\n"
                                     "Me= 4\n[Message]\nText=Hello, world!\n"));
     }
@@ -193,11 +196,13 @@ void MainWindowWiringTest::TerminationSignalDuringTheReplySavesAfterIt() {
     window_->show();
     Entry("mnuSpeedMedium")->trigger();
     int pauses = 0;
-    window_->SetPause([this, &pauses](std::chrono::microseconds) {
+    const QSignalSpy closed(window_.get(), &FrmMain::Closed);
+    window_->SetPause([this, &pauses, &closed](std::chrono::microseconds) {
         if (pauses++ == 0) {
             std::raise(SIGTERM);
             QCoreApplication::processEvents();
             QVERIFY(window_->isVisible());
+            QCOMPARE(closed.count(), 0);
         }
     });
     auto* board = window_->findChild<QWidget*>("clientArea");
@@ -205,6 +210,7 @@ void MainWindowWiringTest::TerminationSignalDuringTheReplySavesAfterIt() {
     QTest::mouseRelease(board, Qt::LeftButton, {}, {52, 28});
     QCOMPARE(pauses, 10);  // the computer's wall blinked to its end: five times white and black
     QVERIFY(!window_->isVisible());
+    QCOMPARE(closed.count(), 1);
     QVERIFY(Read().contains("Speed=Medium"));
 }
 

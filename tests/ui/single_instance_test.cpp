@@ -1,10 +1,20 @@
 // One game per settings file: the claim, the hand-over to the first game, and its release.
 #include "ui/single_instance.h"
 
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstddef>
+#include <cstring>
 #include <optional>
+#include <string>
 
 namespace pennix {
 
@@ -21,7 +31,8 @@ class SingleInstanceTest : public QObject {
         QVERIFY(first.IsFirst());
 
         // The same file by another path is the same game.
-        const SingleInstance second(File("folder/../pennix.ini"));
+        QVERIFY(QFile::link(directory_.path(), directory_.filePath("alias")));
+        const SingleInstance second(File("alias/pennix.ini"));
         QVERIFY(!second.IsFirst());
         QTRY_COMPARE(asked, 1);
         const SingleInstance third(File("pennix.ini"));
@@ -31,7 +42,7 @@ class SingleInstanceTest : public QObject {
 
     void AnotherFileIsAnotherGame() {
         const SingleInstance first(File("pennix.ini"));
-        const SingleInstance other(File("folder/pennix.ini"));
+        const SingleInstance other(File("other/pennix.ini"));
         QVERIFY(first.IsFirst());
         QVERIFY(other.IsFirst());
     }
@@ -44,7 +55,54 @@ class SingleInstanceTest : public QObject {
         QVERIFY(next.IsFirst());
     }
 
+    // A name held by another user is not a game to hand over to: this one runs.
+    void ANameHeldByAnotherUserIsNoGame() {
+        if (::geteuid() != 0) {
+            QSKIP("only root can hold a name as another user");
+        }
+        const std::string name = SingleInstance::ClaimName(File("pennix.ini"));
+        int ready[2];
+        int done[2];
+        QVERIFY(::pipe(ready) == 0 && ::pipe(done) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            HoldAsNobody(name, ready[1], done[0]);
+        }
+        char byte = 0;
+        const bool held = ::read(ready[0], &byte, 1) == 1 && byte == 1;
+        const SingleInstance game(File("pennix.ini"));
+        (void)::write(done[1], &byte, 1);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        for (const int end : {ready[0], ready[1], done[0], done[1]}) {
+            ::close(end);
+        }
+        QVERIFY2(held, "the other user could not take the name");
+        QVERIFY(game.IsFirst());
+    }
+
   private:
+    // In a child process: becomes user nobody, listens on the name, says so on `ready` and waits
+    // for a byte on `done`.
+    [[noreturn]] static void HoldAsNobody(const std::string& name, int ready, int done) {
+        const passwd* nobody = ::getpwnam("nobody");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        const auto length =
+            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool held =
+            nobody != nullptr && ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0 &&
+            ::bind(socket, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
+            ::listen(socket, 8) == 0;
+        const char byte = held ? 1 : 0;
+        (void)::write(ready, &byte, 1);
+        char ignored = 0;
+        (void)::read(done, &ignored, 1);
+        ::_exit(0);
+    }
+
     std::filesystem::path File(const QString& name) const {
         return directory_.filePath(name).toStdString();
     }
