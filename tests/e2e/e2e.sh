@@ -122,15 +122,18 @@ second_output=$(timeout 20 "$work/bin/pennix" 2>&1) || second_status=$?
 kill -0 "$game_pid" 2>/dev/null || fail "a second start ended the first game"
 
 # Options > Speed > the entry that many places below Slow, from the keyboard.
+# Each step waits for the menus it opens or closes, so that the choice has been made before
+# anything ends the game; the menus are windows of the game's own while they are open.
 choose_speed() {
+    windows_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" | wc -l)" -eq "$1" ]; }
     xdotool windowfocus --sync "$window"
     xdotool key --clearmodifiers alt+o
-    sleep 0.3
+    eventually windows_open 2 || fail "the Options menu did not open"
     xdotool key Down Right
-    sleep 0.3
+    eventually windows_open 3 || fail "the Speed menu did not open"
     for _ in $(seq "$1"); do xdotool key Down; done
     xdotool key Return
-    sleep 0.3
+    eventually windows_open 1 || fail "the menus did not close after the choice"
 }
 
 # Waits for the program to end, which it must do normally; $1 says what ended it.
@@ -170,6 +173,19 @@ kill -0 "$game_pid" 2>/dev/null || fail "a hang-up ended a game started with han
 kill -TERM "$game_pid"
 await_normal_end "SIGTERM"
 settings_are "SIGTERM" Medium
+# A game that takes no request up (stopped here) still ends on a second signal, as Ctrl+C
+# pressed twice expects; it saves nothing then.
+"$work/bin/pennix" >"$work/game.log" 2>&1 &
+game_pid=$!
+eventually find_game_window || fail "no window on the start that is stopped"
+kill -STOP "$game_pid"
+kill -TERM "$game_pid"
+kill -HUP "$game_pid"
+kill -CONT "$game_pid"
+await_game_end || fail "two signals did not end a game that took neither up"
+[ "$game_status" -gt 128 ] || fail "a game stuck at two signals ended with status $game_status"
+settings_are "a forced end" Medium
+
 # A session that simply ends takes the X server away: Qt then ends the game with status 1, and
 # the game saves all the same.
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
