@@ -26,6 +26,10 @@ class ScratchDirectoryTest : public ::testing::Test {
     // "nobody" and `check` runs in a child process that has become that user.
     bool HoldsWithoutPrivileges(const std::function<bool()>& check) const;
 
+    // False where root cannot become user nobody (a container without the capability, say), or
+    // nobody cannot reach the scratch directory: tests of permissions then have to be skipped.
+    bool CanCheckWithoutPrivileges() const;
+
   private:
     std::filesystem::path directory_;
 };
