@@ -84,7 +84,12 @@ void FrmMain::CreateControls() {
     client_->installEventFilter(this);
     setCentralWidget(client_);
     CreateDots();
+    CreateScoreAndRule();
+    CreateRandomButton();
+    CreateWebpageLink();
+}
 
+void FrmMain::CreateScoreAndRule() {
     lblScore_ = new QLabel("You 0 - Me 0", client_);
     lblScore_->setObjectName("lblScore");
     lblScore_->setGeometry(0, 304, 409, 25);
@@ -96,7 +101,9 @@ void FrmMain::CreateControls() {
     Line1_->setObjectName("Line1");
     Line1_->setGeometry(0, 344, 408, 2);
     FillBackground(Line1_, client_->palette().color(QPalette::WindowText));
+}
 
+void FrmMain::CreateRandomButton() {
     cmdRandom_ = new QPushButton("Rnd", client_);
     cmdRandom_->setObjectName("cmdRandom");
     cmdRandom_->setGeometry(344, 352, 33, 25);
@@ -104,7 +111,9 @@ void FrmMain::CreateControls() {
     cmdRandom_->setToolTip("Make a random move");
     connect(cmdRandom_, &QPushButton::clicked, this,
             [this] { WhenIdle([this] { cmdRandom_Click(); }); });
+}
 
+void FrmMain::CreateWebpageLink() {
     lblWebpage_ = new LinkLabel(kAuthorPage, client_);
     lblWebpage_->setObjectName("lblWebpage");
     lblWebpage_->setGeometry(112, 360, 193, 17);

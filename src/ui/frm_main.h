@@ -106,6 +106,9 @@ class FrmMain : public QMainWindow, public GameView {
     // Building the window.
     void CreateControls();
     void CreateDots();
+    void CreateScoreAndRule();
+    void CreateRandomButton();
+    void CreateWebpageLink();
     void CreateMenus();
     QMenu* CreateFileMenu();
     QMenu* CreateOptionsMenu();
