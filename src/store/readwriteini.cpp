@@ -2,6 +2,7 @@
 #include "readwriteini.h"
 
 #include <optional>
+#include <utility>
 
 #include "atomic_file.h"
 #include "ini_text.h"
@@ -30,14 +31,30 @@ std::string ReadIniValue(const std::filesystem::path& file, std::string_view sec
 
 bool WriteIniValue(const std::filesystem::path& file, std::string_view section,
                    std::string_view key, std::string_view value) noexcept {
+    const IniEntry entry{section, key, value};
+    return WriteIniValues(file, std::span(&entry, 1));
+}
+
+bool WriteIniValues(const std::filesystem::path& file, std::span<const IniEntry> entries) noexcept {
     try {
         const FileContents old = ReadSmallFile(file, kIniFileLimit);
         // Rewriting a file read only in part, or not at all, would throw away what was not read.
         if (old.status != FileStatus::kWhole && old.status != FileStatus::kMissing) {
             return false;
         }
-        const std::optional<std::string> text = SetIniValue(old.bytes, section, key, value);
-        return text && ReplaceFile(file, *text);
+        std::string text = old.bytes;
+        bool any_set = false;
+        bool all_set = true;
+        for (const IniEntry& entry : entries) {
+            if (std::optional<std::string> changed =
+                    SetIniValue(text, entry.section, entry.key, entry.value)) {
+                text = std::move(*changed);
+                any_set = true;
+            } else {
+                all_set = false;
+            }
+        }
+        return any_set && ReplaceFile(file, text) && all_set;
     } catch (...) {
         return false;
     }

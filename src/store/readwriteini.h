@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,17 @@ std::string ReadIniValue(const std::filesystem::path& file, std::string_view sec
 // or the value holds CR, LF or NUL, or when the file cannot be read whole or written. Never throws.
 bool WriteIniValue(const std::filesystem::path& file, std::string_view section,
                    std::string_view key, std::string_view value) noexcept;
+
+struct IniEntry {
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
+};
+
+// Sets the entries in order, as WriteIniValue would one by one, but in a single replacement of
+// the file: a crash or a full disk leaves all of them old or all of them new. An entry that
+// WriteIniValue would refuse is left out and makes the result false; the others are still
+// written. False, with the file untouched, when no entry can be set. Never throws.
+bool WriteIniValues(const std::filesystem::path& file, std::span<const IniEntry> entries) noexcept;
 
 }  // namespace pennix

@@ -154,21 +154,24 @@ Settings LoadOrCreateSettings(const std::filesystem::path& file) {
 
 void WriteDefaultSettings(const std::filesystem::path& file) {
     CreateDirectoryOf(file);
-    WriteIniValue(file, kOptions, kLevel, "Hard");
-    WriteIniValue(file, kOptions, kSpeed, "Fast");
-    WriteIniValue(file, kScore, kYou, "0");
-    WriteIniValue(file, kScore, kMe, "0");
-    WriteIniValue(file, kMessage, kText, kGreeting);
+    const std::array<IniEntry, 5> entries{{{kOptions, kLevel, "Hard"},
+                                           {kOptions, kSpeed, "Fast"},
+                                           {kScore, kYou, "0"},
+                                           {kScore, kMe, "0"},
+                                           {kMessage, kText, kGreeting}}};
+    WriteIniValues(file, entries);
 }
 
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings) {
     CreateDirectoryOf(file);
-    // Every entry is tried even after a failure: the rest may still reach the file.
-    bool saved = WriteIniValue(file, kOptions, kLevel, settings.level);
-    saved = WriteIniValue(file, kOptions, kSpeed, settings.speed) && saved;
-    saved = WriteIniValue(file, kMessage, kText, kGreeting) && saved;
-    saved = WriteIniValue(file, kScore, kYou, NumberText(settings.human_wins)) && saved;
-    return WriteIniValue(file, kScore, kMe, NumberText(settings.computer_wins)) && saved;
+    const std::string human_wins = NumberText(settings.human_wins);
+    const std::string computer_wins = NumberText(settings.computer_wins);
+    const std::array<IniEntry, 5> entries{{{kOptions, kLevel, settings.level},
+                                           {kOptions, kSpeed, settings.speed},
+                                           {kMessage, kText, kGreeting},
+                                           {kScore, kYou, human_wins},
+                                           {kScore, kMe, computer_wins}}};
+    return WriteIniValues(file, entries);
 }
 
 std::string NumberText(std::int16_t value) {

@@ -5,7 +5,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <csignal>
+#include <functional>
 #include <string>
 
 #include "scratch_directory.h"
@@ -90,22 +92,49 @@ TEST_F(ReadWriteIniTest, ReadOnlyFileOrDirectoryIsNotWritten) {
     EXPECT_TRUE(HoldsWithoutPrivileges(write));
 }
 
-// A file size limit makes the write of the temporary file fail half way, as a full disk would.
-TEST_F(ReadWriteIniTest, WriteThatFailsHalfWayLeavesTheOldFileWhole) {
-    const std::string old = "[O]\r\nLevel=Easy\r\n";
-    WriteBytes(Path("pennix.ini"), old);
-    const std::string big_value(60, 'x');
+// Runs `write` with files limited to `limit` bytes, which makes the write of a temporary file
+// fail half way, as a full disk would.
+bool WrittenUnderSizeLimit(rlim_t limit, const std::function<bool()>& write) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
     rlimit small = saved;
-    small.rlim_cur = 32;
+    small.rlim_cur = limit;
     ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteIniValue(Path("pennix.ini"), "O", "Speed", big_value);
+    const bool written = write();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_DFL);
-    EXPECT_FALSE(written);
+    return written;
+}
+
+TEST_F(ReadWriteIniTest, WriteThatFailsHalfWayLeavesTheOldFileWhole) {
+    const std::string old = "[O]\r\nLevel=Easy\r\n";
+    WriteBytes(Path("pennix.ini"), old);
+    const std::string big_value(60, 'x');
+    EXPECT_FALSE(WrittenUnderSizeLimit(
+        32, [&] { return WriteIniValue(Path("pennix.ini"), "O", "Speed", big_value); }));
     EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
+    EXPECT_EQ(Names(), std::vector<std::string>{"pennix.ini"});
+}
+
+TEST_F(ReadWriteIniTest, SeveralValuesAreWrittenAllTogetherOrNotAtAll) {
+    const auto file = Path("pennix.ini");
+    const std::string old = "[O]\r\nLevel=Easy\r\n";
+    WriteBytes(file, old);
+    // The first entry alone would fit under the limit; the file with all of them would not.
+    const std::array<IniEntry, 3> entries{
+        {{"O", "Level", "Genius"}, {"O", "Speed", "Medium"}, {"Score", "You", " 12"}}};
+    EXPECT_FALSE(WrittenUnderSizeLimit(30, [&] { return WriteIniValues(file, entries); }));
+    EXPECT_EQ(ReadBytes(file), old);
+
+    // One entry that cannot be set keeps none of the others from the file.
+    const std::array<IniEntry, 3> one_bad{
+        {{"O", "Level", "Hard"}, {"O", "Speed", "Slow\n[X]"}, {"Score", "You", " 1"}}};
+    EXPECT_FALSE(WriteIniValues(file, one_bad));
+    EXPECT_EQ(ReadBytes(file), "[O]\r\nLevel=Hard\r\n[Score]\r\nYou= 1\r\n");
+
+    const std::array<IniEntry, 1> only_bad{{{"O", "Level", "Easy\r\n"}}};
+    EXPECT_FALSE(WriteIniValues(Path("new.ini"), only_bad));
     EXPECT_EQ(Names(), std::vector<std::string>{"pennix.ini"});
 }
 
