@@ -1,6 +1,7 @@
 // The settings and score file: its place, its five entries, and the number texts it stores.
 #include "settings.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <limits>
 #include <span>
 #include <system_error>
+#include <vector>
 
 #include "readwriteini.h"
 
@@ -41,14 +43,36 @@ std::optional<std::filesystem::path> AbsolutePath(const std::optional<std::strin
     return std::filesystem::path(*text);
 }
 
+// Without HOME, as under some service managers, the account's entry still names the home.
+std::optional<std::filesystem::path> AccountHome() {
+    const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->pw_dir == nullptr) {
+        return std::nullopt;
+    }
+    return AbsolutePath(std::string(found->pw_dir));
+}
+
 std::optional<std::filesystem::path> UserConfigDirectory(const EnvironmentLookup& environment) {
     if (auto config = AbsolutePath(environment("XDG_CONFIG_HOME"))) {
         return config;
     }
-    if (auto home = AbsolutePath(environment("HOME"))) {
-        return *home / ".config";
+    auto home = AbsolutePath(environment("HOME"));
+    if (!home) {
+        home = AccountHome();
     }
-    return std::nullopt;
+    return home ? std::optional(*home / ".config") : std::nullopt;
+}
+
+// Root may write to /usr, but a file there would belong to no package, and root's score belongs
+// in root's own folder like anyone's.
+bool IsSystemDirectory(const std::filesystem::path& directory) {
+    const std::filesystem::path normal = directory.lexically_normal();
+    auto part = normal.begin();
+    return normal.is_absolute() && ++part != normal.end() && *part == "usr";
 }
 
 // The per-user directory may not exist yet; beside the program it always does.
@@ -129,7 +153,7 @@ std::optional<std::string> SystemEnvironment(const std::string& name) {
 
 std::filesystem::path SettingsFile(const std::filesystem::path& program_directory,
                                    const EnvironmentLookup& environment) {
-    if (!IsWritableDirectory(program_directory)) {
+    if (IsSystemDirectory(program_directory) || !IsWritableDirectory(program_directory)) {
         if (auto config = UserConfigDirectory(environment)) {
             return *config / "pennix" / kSettingsFileName;
         }

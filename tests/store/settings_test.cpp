@@ -2,7 +2,9 @@
 #include "store/settings.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <map>
 
@@ -124,10 +126,18 @@ TEST_F(SettingsTest, FileLivesBesideTheProgramOrInTheUsersConfigDirectory) {
         return found == environment.end() ? std::nullopt : std::optional(found->second);
     };
     EXPECT_EQ(SettingsFile(Directory(), lookup), Directory() / "pennix.ini");
-    EXPECT_EQ(SettingsFile(missing, lookup), missing / "pennix.ini");
+    // Without HOME, the account's home directory.
+    if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir[0] == '/') {
+        EXPECT_EQ(SettingsFile(missing, lookup),
+                  std::filesystem::path(account->pw_dir) / ".config" / "pennix" / "pennix.ini");
+    }
 
     environment["HOME"] = "/home/ann";
     EXPECT_EQ(SettingsFile(missing, lookup), "/home/ann/.config/pennix/pennix.ini");
+    // An installed game never writes beside itself, even for root, who could.
+    EXPECT_EQ(SettingsFile("/usr/bin", lookup), "/home/ann/.config/pennix/pennix.ini");
+    EXPECT_EQ(SettingsFile("/opt/../usr/games", lookup), "/home/ann/.config/pennix/pennix.ini");
+    EXPECT_EQ(SettingsFile("/usr", lookup), "/home/ann/.config/pennix/pennix.ini");
     environment["XDG_CONFIG_HOME"] = "relative/config";
     EXPECT_EQ(SettingsFile(missing, lookup), "/home/ann/.config/pennix/pennix.ini");
     environment["XDG_CONFIG_HOME"] = Path("config").string();
