@@ -23,8 +23,8 @@ class RandomSource {
     std::mt19937 engine_;
 };
 
-// floor(r x n + 1) for 0 <= r < 1 and n >= 1, always in 1..n. In single precision the product
-// rounds up to n for r just below 1, which would give n + 1; it is exact in double precision.
+// floor(r x n + 1) for 0 <= r < 1 and n >= 1, always in 1..n. In single precision r x n + 1
+// rounds up to n + 1 for r just below 1 (for n = 8, say); in double precision it cannot.
 int WholeFromFloat(float r, int n);
 
 }  // namespace pennix
