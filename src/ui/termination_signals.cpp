@@ -8,8 +8,11 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <ctime>
 
 namespace pennix {
 
@@ -18,18 +21,37 @@ namespace {
 constexpr std::array kSignals{SIGTERM, SIGINT, SIGHUP};
 
 int signal_sockets[2] = {-1, -1};
-// Set by a signal, cleared when the event loop takes the request up.
-volatile std::sig_atomic_t close_pending = 0;
+
+// Signals this close together are one request: a session's end sends SIGTERM and SIGHUP at once.
+constexpr std::int64_t kSameRequestNanoseconds = 1'000'000'000;
+
+// Set by a signal, cleared when the event loop takes the request up. Another thread may take a
+// signal while one runs the handler, so both are atomic, and must be so without locks.
+std::atomic<bool> close_pending{false};
+std::atomic<std::int64_t> pending_since{0};
+static_assert(std::atomic<bool>::is_always_lock_free);
+static_assert(std::atomic<std::int64_t>::is_always_lock_free);
+
+// clock_gettime may be called from a signal handler; the chrono clocks promise nothing there.
+std::int64_t MonotonicNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
 
 void NoteSignal(int signal_number) {
-    // A second signal while the first is still untaken finds the game stuck: it then ends the
-    // program as it would have without this handler (Ctrl+C twice, say).
-    if (close_pending != 0) {
-        std::signal(signal_number, SIG_DFL);
-        std::raise(signal_number);
+    const std::int64_t now = MonotonicNanoseconds();
+    if (close_pending.load()) {
+        // A request left untaken for a second finds the game stuck: a further signal then ends
+        // the program as it would have without this handler (Ctrl+C twice, say).
+        if (now - pending_since.load() >= kSameRequestNanoseconds) {
+            std::signal(signal_number, SIG_DFL);
+            std::raise(signal_number);
+        }
         return;
     }
-    close_pending = 1;
+    pending_since.store(now);
+    close_pending.store(true);
     const int saved_errno = errno;
     const char byte = 1;
     (void)::write(signal_sockets[0], &byte, 1);
@@ -40,7 +62,7 @@ void CloseWindows() {
     char bytes[64];
     while (::read(signal_sockets[1], bytes, sizeof bytes) > 0) {
     }
-    close_pending = 0;
+    close_pending.store(false);
     // The main window holds a close requested during the computer's reply until the reply ends.
     QApplication::closeAllWindows();
 }
@@ -71,7 +93,7 @@ void CloseWindowsOnTerminationSignals() {
 
     struct sigaction action {};
     action.sa_handler = NoteSignal;
-    // The three wait for one another, so that a second one always finds the first one's mark.
+    // On one thread the three wait for one another, so that a second one finds the first's mark.
     sigemptyset(&action.sa_mask);
     for (const int signal_number : kSignals) {
         sigaddset(&action.sa_mask, signal_number);

@@ -1,5 +1,6 @@
 // The main window with what it is wired to: the settings file at start-up and at exit, the help
 // menu's windows and the link under the board.
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -16,7 +17,9 @@
 #include <QTimer>
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "checked_options.h"
 #include "ui/dialogs/link_label.h"
@@ -51,6 +54,7 @@ class MainWindowWiringTest : public QObject {
     void ResetScoresReachesTheFileAtExit();
     void TerminationSignalsCloseAndSaveAsExitDoes();
     void TerminationSignalDuringTheReplySavesAfterIt();
+    void SignalsTogetherAreOneRequestAndOnlyAStuckGameEndsUnsaved();
     void AnEndWithoutACloseSavesUnlessACloseHasSaved();
     void AFailedSaveIsToldOnStandardError();
     void EachHelpEntryOpensItsWindow();
@@ -188,6 +192,46 @@ void MainWindowWiringTest::TerminationSignalsCloseAndSaveAsExitDoes() {
         QCOMPARE(Read(), QByteArray("[Options]\nLevel=Hard\nSpeed=Slow\n[Score]\nYou= 3\n"
                                     "Me= 4\n[Message]\nText=Hello, world!\n"));
     }
+}
+
+// A session's end sends SIGTERM and SIGHUP at once: one request, saved like any other. A further
+// signal ends the program unsaved only once a request has waited a second: a child process plays
+// the stuck game, as it never returns to the event loop.
+void MainWindowWiringTest::SignalsTogetherAreOneRequestAndOnlyAStuckGameEndsUnsaved() {
+    CloseWindowsOnTerminationSignals();
+    Write("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 3\nMe= 4\n");
+    Open();
+    window_->show();
+    std::raise(SIGTERM);
+    std::raise(SIGHUP);
+    std::raise(SIGINT);
+    QTRY_VERIFY(!window_->isVisible());
+    QVERIFY(Read().contains("You= 3\nMe= 4\n"));
+
+    const auto stuck_game_status = [](const std::function<void()>& send_signals) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            send_signals();
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return status;
+    };
+    const int together = stuck_game_status([] {
+        std::raise(SIGTERM);
+        std::raise(SIGHUP);
+    });
+    QVERIFY(WIFEXITED(together));
+    const int repeated = stuck_game_status([] {
+        std::raise(SIGINT);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        std::raise(SIGINT);
+    });
+    QVERIFY(WIFSIGNALED(repeated));
+    QCOMPARE(WTERMSIG(repeated), SIGINT);
+    // The children's requests reached this process's end of the socket; no window is left to close.
+    QTest::qWait(10);
 }
 
 void MainWindowWiringTest::TerminationSignalDuringTheReplySavesAfterIt() {
