@@ -76,17 +76,24 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A link is followed so that the file it names is replaced rather than the link itself.
+// A link is followed so that the file it names is replaced rather than the link itself, and
+// created when it does not exist yet. Hop by hop, as canonical() fails on a missing file.
 std::optional<std::filesystem::path> ResolveLink(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(file, error)) {
-        return file;
+    constexpr int kMostLinks = 40;  // as many as the kernel follows before it reports a loop
+    std::filesystem::path target = file;
+    for (int followed = 0; followed <= kMostLinks; ++followed) {
+        std::error_code error;
+        if (std::filesystem::symlink_status(target, error).type() !=
+            std::filesystem::file_type::symlink) {
+            return target;
+        }
+        const std::filesystem::path named = std::filesystem::read_symlink(target, error);
+        if (error) {
+            return std::nullopt;
+        }
+        target = named.is_absolute() ? named : target.parent_path() / named;
     }
-    std::filesystem::path target = std::filesystem::canonical(file, error);
-    if (error) {
-        return std::nullopt;
-    }
-    return target;
+    return std::nullopt;
 }
 
 // Opened with mode 0666 so that a new file gets the permissions the user's umask gives it.

@@ -27,9 +27,9 @@ FileContents ReadSmallFile(const std::filesystem::path& file, std::size_t limit)
 // Replaces the file's contents, or creates it, through a temporary file in the same directory
 // that is flushed to disk and then renamed over the old one: a crash, a kill or a full disk leaves
 // either the old file or the new one, never a mixture. A replaced file keeps its permissions and,
-// where allowed, its owner; a symbolic link keeps pointing at the file it names. Fails, touching
-// nothing, when the path is not a regular file, when an existing file may not be written, or when
-// the directory is missing or not writable.
+// where allowed, its owner; a symbolic link keeps pointing at the file it names, which is created
+// when missing. Fails, touching nothing, when the path is not a regular file, when an existing
+// file may not be written, or when the directory is missing or not writable.
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) noexcept;
 
 }  // namespace pennix

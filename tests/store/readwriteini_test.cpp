@@ -149,6 +149,18 @@ TEST_F(ReadWriteIniTest, ReplacedFileKeepsItsPermissionsAndItsLink) {
     struct stat info {};
     ASSERT_EQ(::stat(Path("real.ini").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    // A link to a file not made yet makes it; a loop of links writes nothing anywhere.
+    std::filesystem::create_directory(Path("elsewhere"));
+    std::filesystem::create_symlink("elsewhere/later.ini", Path("new.ini"));
+    EXPECT_TRUE(WriteIniValue(Path("new.ini"), "O", "Level", "Easy"));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("new.ini")));
+    EXPECT_EQ(ReadBytes(Path("elsewhere/later.ini")), "[O]\r\nLevel=Easy\r\n");
+    std::filesystem::create_symlink("loop-b.ini", Path("loop-a.ini"));
+    std::filesystem::create_symlink("loop-a.ini", Path("loop-b.ini"));
+    EXPECT_FALSE(WriteIniValue(Path("loop-a.ini"), "O", "Level", "Easy"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"elsewhere", "loop-a.ini", "loop-b.ini", "new.ini",
+                                                 "pennix.ini", "real.ini"}));
 }
 
 TEST_F(ReadWriteIniTest, NewFileGetsTheModeTheUmaskGives) {
