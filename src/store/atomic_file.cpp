@@ -120,7 +120,10 @@ void KeepOwnerAndMode(int fd, const struct stat& old) {
     ::fchmod(fd, old.st_mode & 07777);
     if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
         // Only a privileged process may give a file away; otherwise the new owner is the writer.
-        [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+        // A member of the file's group may still keep the group, which shares it with the others.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        }
     }
 }
 

@@ -54,6 +54,10 @@ bool WriteIniValues(const std::filesystem::path& file, std::span<const IniEntry>
                 all_set = false;
             }
         }
+        // A file the reader would see only in part would lose whatever lies past the limit.
+        if (text.size() > kIniFileLimit) {
+            return false;
+        }
         return any_set && ReplaceFile(file, text) && all_set;
     } catch (...) {
         return false;

@@ -17,7 +17,7 @@ inline constexpr std::string_view kIniMissing = "none";
 // holds 70, one of them the terminating NUL).
 inline constexpr std::size_t kIniValueLimit = 69;
 
-// Only this much of a file is read; the writer leaves a longer file alone.
+// Only this much of a file is read; the writer leaves a longer file alone and never makes one.
 inline constexpr std::size_t kIniFileLimit = 512 * 1024;
 
 // The value of `key` in `section` of `file`, or kIniMissing. Never creates the file, never blocks
@@ -27,7 +27,8 @@ std::string ReadIniValue(const std::filesystem::path& file, std::string_view sec
 
 // Sets `key` in `section` of `file` to `value` exactly as given, creating the file when missing
 // (never its directory), and replacing it atomically. False, with the file untouched, when a name
-// or the value holds CR, LF or NUL, or when the file cannot be read whole or written. Never throws.
+// or the value holds CR, LF or NUL, when the file cannot be read whole or written, or when it would
+// grow past kIniFileLimit. Never throws.
 bool WriteIniValue(const std::filesystem::path& file, std::string_view section,
                    std::string_view key, std::string_view value) noexcept;
 

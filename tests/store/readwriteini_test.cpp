@@ -1,9 +1,13 @@
 // ReadIniValue and WriteIniValue on real files: limits, failures, and atomic replacement.
 #include "store/readwriteini.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <csignal>
@@ -46,6 +50,13 @@ TEST_F(ReadWriteIniTest, OversizedFileIsReadInPartAndNeverRewritten) {
     EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "O", "Speed"), "none");
     EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
     EXPECT_EQ(ReadBytes(Path("pennix.ini")), huge);
+
+    // Nor is a file made so long that a later read would miss what was added.
+    const std::string almost = head + std::string(kIniFileLimit - head.size() - 10, ';');
+    WriteBytes(Path("pennix.ini"), almost);
+    EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "Score", "You", " 12"));
+    EXPECT_TRUE(ReadBytes(Path("pennix.ini")) == almost);  // not printed whole on a failure
+    EXPECT_TRUE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
 }
 
 TEST_F(ReadWriteIniTest, WritesCreateAFileInCrlfAndReplaceInPlace) {
@@ -161,6 +172,46 @@ TEST_F(ReadWriteIniTest, ReplacedFileKeepsItsPermissionsAndItsLink) {
     EXPECT_FALSE(WriteIniValue(Path("loop-a.ini"), "O", "Level", "Easy"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"elsewhere", "loop-a.ini", "loop-b.ini", "new.ini",
                                                  "pennix.ini", "real.ini"}));
+}
+
+// A player who shares the file through its group rather than owning it becomes its owner on a
+// save, as with any replaced file, but keeps its group, so that the others can still write it.
+TEST_F(ReadWriteIniTest, SaveByAMemberOfTheFilesGroupKeepsTheGroup) {
+    const group* users = ::getgrnam("users");
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() != 0 || users == nullptr || nobody == nullptr) {
+        GTEST_SKIP() << "needs root to set the scene, group users and user nobody";
+    }
+    const gid_t shared_group = users->gr_gid;
+    const auto shared = Path("shared");
+    std::filesystem::create_directory(shared);
+    ::chmod(Directory().c_str(), 0755);
+    ::chmod(shared.c_str(), 0777);
+    const auto file = shared / "pennix.ini";
+    WriteBytes(file, "[O]\nLevel=Easy\n");
+    ASSERT_EQ(::chown(file.c_str(), 0, shared_group), 0);
+    ::chmod(file.c_str(), 0664);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(1, &shared_group) != 0 || ::setgid(nobody->pw_gid) != 0 ||
+            ::setuid(nobody->pw_uid) != 0) {
+            ::_exit(2);
+        }
+        ::_exit(WriteIniValue(file, "O", "Level", "Hard") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) {
+        GTEST_SKIP() << "cannot act as another user here";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, nobody->pw_uid);
+    EXPECT_EQ(info.st_gid, shared_group);
+    EXPECT_EQ(ReadBytes(file), "[O]\nLevel=Hard\n");
 }
 
 TEST_F(ReadWriteIniTest, NewFileGetsTheModeTheUmaskGives) {
