@@ -1,4 +1,5 @@
 // The help window's two entry points, and that every link in the help pages leads somewhere.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -6,6 +7,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "ui/dialogs/dialog_look.h"
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/resources.h"
 
@@ -54,8 +56,10 @@ class HelpTest : public QObject {
         QCOMPARE(contents->Browser()->documentTitle(), "Contents");
         QVERIFY(contents->Browser()->toPlainText().contains("How to play"));
 
+        contents->showMinimized();
         HelpWindow* index = ShowHelpIndex(&main_window);
         QCOMPARE(index, contents);
+        QVERIFY(!index->isMinimized());
         QCOMPARE(main_window.findChildren<HelpWindow*>().size(), 1);
         QCOMPARE(index->Browser()->source(), QUrl("qrc:/help/index.html"));
         QCOMPARE(index->Browser()->documentTitle(), "Index");
@@ -68,6 +72,32 @@ class HelpTest : public QObject {
         help->close();
         QTRY_VERIFY(help.isNull());
         QVERIFY(ShowHelpContents(&main_window)->isVisible());
+    }
+
+    // On a dark desktop the page is dark too: its headings, notes and links must still show.
+    void theColoursOfThePagesShowOnADarkDesktop() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+        dark.setColor(QPalette::Link, QColor(0x80, 0xb0, 0xff));
+        QApplication::setPalette(dark);
+        QWidget main_window;
+        HelpWindow* help = ShowHelpContents(&main_window);
+        QApplication::setPalette(light);
+        const QColor page = dark.color(QPalette::Base);
+        int coloured = 0;
+        for (QTextBlock block = help->Browser()->document()->begin(); block.isValid();
+             block = block.next()) {
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QBrush brush = fragment.fragment().charFormat().foreground();
+                if (brush.style() != Qt::NoBrush) {
+                    ++coloured;
+                    QCOMPARE(ReadableColour(brush.color(), page, Qt::transparent), brush.color());
+                }
+            }
+        }
+        QVERIFY(coloured > 0);
     }
 
     // Each link names a page that exists and, after a '#', a place that page marks; the contents

@@ -76,8 +76,10 @@ double Luminance(const QColor& colour) {
 }
 
 double Contrast(const QColor& first, const QColor& second) {
-    const auto [darker, lighter] = std::minmax(Luminance(first), Luminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
+    // Not std::minmax: it would hand back references to the two luminances, gone by the return.
+    const double one = Luminance(first);
+    const double other = Luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
 }  // namespace

@@ -7,17 +7,24 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/build_settings.h"
+#include "ui/dialogs/dialog_look.h"
 #include "ui/dialogs/resources.h"
 
 namespace pennix {
 
 namespace {
 
-const char kPageStyle[] =
-    "h1 { color: #0000c0; }"
-    "h2 { color: #0000c0; }"
-    "p.note { color: #404040; }"
-    "a { color: #0000ff; }";
+// The pages' own colours suit a light page; on a dark desktop's dark page each gives way to the
+// desktop's own text or link colour.
+QString PageStyle(const QPalette& palette) {
+    const QColor page = palette.color(QPalette::Base);
+    const auto colour = [&](const char* design, QPalette::ColorRole fallback) {
+        return ReadableColour(QColor(design), page, palette.color(fallback)).name();
+    };
+    const QString heading = colour("#0000c0", QPalette::Text);
+    return QString("h1 { color: %1; } h2 { color: %1; } p.note { color: %2; } a { color: %3; }")
+        .arg(heading, colour("#404040", QPalette::Text), colour("#0000ff", QPalette::Link));
+}
 
 HelpWindow* OpenHelp(QWidget* parent) {
     HelpWindow* help =
@@ -25,6 +32,8 @@ HelpWindow* OpenHelp(QWidget* parent) {
     if (!help) {
         help = new HelpWindow(parent);
     }
+    // Asked for again, help left minimised comes back as well as forward.
+    help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
     help->show();
     help->raise();
     help->activateWindow();
@@ -43,7 +52,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpBrowser");
-    browser_->document()->setDefaultStyleSheet(kPageStyle);
+    browser_->document()->setDefaultStyleSheet(PageStyle(browser_->palette()));
     // The pages only link to each other; nothing they name is handed to another program.
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
