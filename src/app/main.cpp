@@ -26,7 +26,8 @@ bool DisplayMayBeReached(int argc, char* argv[]) {
     }
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
-        if (argument == "-platform" || argument == "--platform" || argument == "-display") {
+        if (argument == "-platform" || argument == "--platform" || argument == "-display" ||
+            argument == "--display") {
             return true;
         }
     }

@@ -12,4 +12,13 @@ if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
     echo "$output" >&2
     exit 1
 fi
-echo "no display: one line and status 1"
+# A display named on the command line is Qt's to reach (here one that does not exist).
+for option in -display --display; do
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary" "$option" :64999 2>&1)
+    if [[ $output != *":64999"* ]]; then
+        echo "FAIL: $option :64999 did not reach Qt; output:" >&2
+        echo "$output" >&2
+        exit 1
+    fi
+done
+echo "no display: one line and status 1; a display named by -display or --display is tried"
