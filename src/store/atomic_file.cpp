@@ -76,26 +76,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A link is followed so that the file it names is replaced rather than the link itself, and
-// created when it does not exist yet. Hop by hop, as canonical() fails on a missing file.
-std::optional<std::filesystem::path> ResolveLink(const std::filesystem::path& file) {
-    constexpr int kMostLinks = 40;  // as many as the kernel follows before it reports a loop
-    std::filesystem::path target = file;
-    for (int followed = 0; followed <= kMostLinks; ++followed) {
-        std::error_code error;
-        if (std::filesystem::symlink_status(target, error).type() !=
-            std::filesystem::file_type::symlink) {
-            return target;
-        }
-        const std::filesystem::path named = std::filesystem::read_symlink(target, error);
-        if (error) {
-            return std::nullopt;
-        }
-        target = named.is_absolute() ? named : target.parent_path() / named;
-    }
-    return std::nullopt;
-}
-
 // Opened with mode 0666 so that a new file gets the permissions the user's umask gives it.
 std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path& file, int& fd) {
     static std::atomic<unsigned> counter{0};
@@ -173,9 +153,32 @@ FileContents ReadSmallFile(const std::filesystem::path& file, std::size_t limit)
     }
 }
 
+std::optional<std::filesystem::path> FollowLinks(const std::filesystem::path& file) noexcept {
+    try {
+        constexpr int kMostLinks = 40;  // as many as the kernel follows before it reports a loop
+        std::filesystem::path target = file;
+        for (int followed = 0; followed <= kMostLinks; ++followed) {
+            std::error_code error;
+            if (std::filesystem::symlink_status(target, error).type() !=
+                std::filesystem::file_type::symlink) {
+                return target;
+            }
+            const std::filesystem::path named = std::filesystem::read_symlink(target, error);
+            if (error) {
+                return std::nullopt;
+            }
+            target = named.is_absolute() ? named : target.parent_path() / named;
+        }
+        return std::nullopt;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) noexcept {
     try {
-        const std::optional<std::filesystem::path> target = ResolveLink(file);
+        // The file a link names is replaced, or created when missing, rather than the link.
+        const std::optional<std::filesystem::path> target = FollowLinks(file);
         if (!target) {
             return false;
         }

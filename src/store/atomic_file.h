@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,10 @@ struct FileContents {
 // Reads at most `limit` bytes of a regular file. Never blocks on a pipe or a device and never
 // creates anything.
 FileContents ReadSmallFile(const std::filesystem::path& file, std::size_t limit) noexcept;
+
+// The file `file` names once its symbolic links are followed, whether or not that file exists;
+// nothing for a loop of links or a link that cannot be read.
+std::optional<std::filesystem::path> FollowLinks(const std::filesystem::path& file) noexcept;
 
 // Replaces the file's contents, or creates it, through a temporary file in the same directory
 // that is flushed to disk and then renamed over the old one: a crash, a kill or a full disk leaves

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <thread>
 
+#include "store/atomic_file.h"
+
 namespace pennix {
 
 namespace {
@@ -76,12 +78,13 @@ bool CallFirstGame(const SocketAddress& address) {
 }  // namespace
 
 std::string SingleInstance::ClaimName(const std::filesystem::path& settings_file) {
-    // The same file reached by different paths gets one name; FNV-1a keeps any path within the
-    // address's 107 bytes.
+    // The same file reached by different paths gets one name, even through a link to a file
+    // not made yet; FNV-1a keeps any path within the address's 107 bytes.
     std::error_code error;
-    std::filesystem::path file = std::filesystem::weakly_canonical(settings_file, error);
+    const std::filesystem::path target = FollowLinks(settings_file).value_or(settings_file);
+    std::filesystem::path file = std::filesystem::weakly_canonical(target, error);
     if (error) {
-        file = settings_file;
+        file = target;
     }
     std::uint64_t hash = 14695981039346656037ULL;
     for (const unsigned char byte : file.string()) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +39,20 @@ class SingleInstanceTest : public QObject {
         const SingleInstance third(File("pennix.ini"));
         QVERIFY(!third.IsFirst());
         QTRY_COMPARE(asked, 2);
+    }
+
+    // A link to a file not made yet: the first game makes it, and a later start reaches it
+    // through the link or directly.
+    void ALinkToAFileNotMadeYetIsThatFilesGame() {
+        QVERIFY(QDir(directory_.path()).mkdir("store"));
+        QVERIFY(QFile::link("store/real.ini", directory_.filePath("pennix.ini")));
+        const SingleInstance first(File("pennix.ini"));
+        QVERIFY(first.IsFirst());
+        QFile made(directory_.filePath("store/real.ini"));
+        QVERIFY(made.open(QIODevice::WriteOnly));
+        made.close();
+        QVERIFY(!SingleInstance(File("pennix.ini")).IsFirst());
+        QVERIFY(!SingleInstance(File("store/real.ini")).IsFirst());
     }
 
     void AnotherFileIsAnotherGame() {
