@@ -1,8 +1,10 @@
 // The web links: what they open, the message when that fails, and the note window's addresses.
-#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -30,15 +32,35 @@ class FakeOpener : public LinkOpener {
     std::optional<LinkFailure> failure;
 };
 
-// Stands in for the browser: the desktop hands it the addresses it is asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-  public slots:
-    void Open(const QUrl& url) { urls.append(url); }
-
+// A stand-in for xdg-open in a folder of its own: it notes the arguments it is given, one per
+// line after their count, and ends with the status it was made with.
+class FakeXdgOpen {
   public:
-    QList<QUrl> urls;
+    explicit FakeXdgOpen(int status, const QString& folder = {}) {
+        folder_ = folder.isEmpty() ? directory_.path() : folder;
+        QFile script(folder_ + "/xdg-open");
+        script.open(QIODevice::WriteOnly);
+        script.write(QString("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" >> '%1'\nexit %2\n")
+                         .arg(Record())
+                         .arg(status)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString Folder() const { return folder_; }
+    QString Record() const { return directory_.filePath("opened"); }
+    QStringList Opened() const {
+        QFile record(Record());
+        if (!record.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        return QString::fromUtf8(record.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+  private:
+    QTemporaryDir directory_;
+    QString folder_;
 };
 
 struct Message {
@@ -68,14 +90,6 @@ class LinkTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        for (const char* scheme : {"http", "https", "file", "mailto", "javascript"}) {
-            QDesktopServices::setUrlHandler(scheme, &browser_, "Open");
-        }
-    }
-
-    void init() { browser_.urls.clear(); }
-
     // What the label shows is what it opens, every time it is clicked.
     void linkOpensItsOwnText() {
         QWidget window;
@@ -133,19 +147,59 @@ class LinkTest : public QObject {
 
     void desktopOpenerRefusesWhatIsNotAWebAddress() {
         QFETCH(QString, address);
-        DesktopLinkOpener opener;
+        const FakeXdgOpen xdg_open(0);
+        DesktopLinkOpener opener(xdg_open.Folder());
         const std::optional<LinkFailure> failure = opener.Open(address);
         QVERIFY(failure.has_value());
         QCOMPARE(failure->number, DesktopLinkOpener::kNotWebAddress);
-        QVERIFY(browser_.urls.isEmpty());
+        QTest::qWait(50);
+        QVERIFY(xdg_open.Opened().isEmpty());
     }
 
-    void desktopOpenerHandsWebAddressesToTheDesktop() {
-        DesktopLinkOpener opener;
-        QVERIFY(!opener.Open("https://pennix.example.org/game/").has_value());
-        QVERIFY(!opener.Open("HTTP://pennix.example.org/").has_value());
-        QCOMPARE(browser_.urls, QList<QUrl>({QUrl("https://pennix.example.org/game/"),
-                                             QUrl("http://pennix.example.org/")}));
+    // Each address reaches xdg-open whole, as one argument, even one that looks like an option.
+    void desktopOpenerHandsWebAddressesToXdgOpen() {
+        const FakeXdgOpen xdg_open(0);
+        DesktopLinkOpener opener("relative:" + xdg_open.Folder());
+        int late_failures = 0;
+        const auto failed_later = [&late_failures](const LinkFailure&) { ++late_failures; };
+        QVERIFY(!opener.OpenWatched("https://pennix.example.org/game/", failed_later));
+        QTRY_COMPARE(xdg_open.Opened().size(), 2);
+        QVERIFY(!opener.OpenWatched("HTTP://pennix.example.org/a%20b;$(x)", failed_later));
+        QTRY_COMPARE(xdg_open.Opened(), QStringList({"1", "https://pennix.example.org/game/", "1",
+                                                     "http://pennix.example.org/a%20b;$(x)"}));
+        QTest::qWait(100);
+        QCOMPARE(late_failures, 0);
+    }
+
+    // No xdg-open but in the folder the game was started from, or none at all: nothing runs, and
+    // the failure is known at once.
+    void desktopOpenerWithoutXdgOpenSaysSo() {
+        QTemporaryDir current;
+        const FakeXdgOpen in_current_folder(0, current.path());
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(current.path());
+        const std::optional<LinkFailure> failure =
+            DesktopLinkOpener(".::bin").Open("https://pennix.example.org/");
+        QDir::setCurrent(previous);
+        QVERIFY(failure.has_value());
+        QCOMPARE(failure->number, DesktopLinkOpener::kNoBrowser);
+        QTest::qWait(50);
+        QVERIFY(in_current_folder.Opened().isEmpty());
+    }
+
+    // xdg-open that finds no browser ends with a failure: the message comes when it has ended.
+    void xdgOpenThatFindsNoBrowserIsReportedWhenItEnds() {
+        QWidget window;
+        window.show();
+        const FakeXdgOpen xdg_open(3);
+        DesktopLinkOpener opener(xdg_open.Folder());
+        Message message;
+        const auto watch = WhenMessageOpens(message);
+        OpenLink(&window, "https://pennix.example.org/", opener);
+        QTRY_COMPARE(message.text,
+                     "Unable to load 'https://pennix.example.org/' : No program to "
+                     "open web addresses could be started (Error 2)");
+        QCOMPARE(message.title, kApplicationTitle);
     }
 
     void registerWindowShowsTheAddressesAndItsLinkOpensTheGamePage() {
@@ -183,13 +237,12 @@ class LinkTest : public QObject {
 
     // A build configured with an address the opener refuses would have links that never work.
     void configuredAddressesAreWebAddresses() {
-        QVERIFY(!DesktopLinkOpener().Open(kAuthorPage).has_value());
-        QVERIFY(!DesktopLinkOpener().Open(kGamePage).has_value());
+        const FakeXdgOpen xdg_open(0);
+        QVERIFY(!DesktopLinkOpener(xdg_open.Folder()).Open(kAuthorPage).has_value());
+        QVERIFY(!DesktopLinkOpener(xdg_open.Folder()).Open(kGamePage).has_value());
+        QTRY_COMPARE(xdg_open.Opened().size(), 4);
         QVERIFY(QString(kAuthorEmail).contains('@'));
     }
-
-  private:
-    UrlRecorder browser_;
 };
 
 }  // namespace pennix

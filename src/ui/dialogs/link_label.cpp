@@ -1,22 +1,49 @@
 // Opening a link's address through an opener, and the failure message when it cannot be opened.
 #include "link_label.h"
 
-#include <QDesktopServices>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QUrl>
 
 #include "ui/dialogs/dialog_look.h"
+#include "ui/dialogs/program_search.h"
+#include "ui/dialogs/watched_start.h"
 
 namespace pennix {
 
+namespace {
+
+LinkFailure NoBrowser() {
+    return {"No program to open web addresses could be started", DesktopLinkOpener::kNoBrowser};
+}
+
+}  // namespace
+
+DesktopLinkOpener::DesktopLinkOpener() : DesktopLinkOpener(qEnvironmentVariable("PATH")) {}
+
+DesktopLinkOpener::DesktopLinkOpener(QString search_path) : search_path_(std::move(search_path)) {}
+
 std::optional<LinkFailure> DesktopLinkOpener::Open(const QString& address) {
+    return OpenWatched(address, {});
+}
+
+std::optional<LinkFailure> DesktopLinkOpener::OpenWatched(const QString& address,
+                                                          const LateFailure& failed_later) {
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != "http" && scheme != "https")) {
         return LinkFailure{"Not a web address", kNotWebAddress};
     }
-    if (!QDesktopServices::openUrl(url)) {
-        return LinkFailure{"No program to open web addresses could be started", kNoBrowser};
+    const QString opener = FindProgram({"xdg-open"}, search_path_);
+    // xdg-open ends with a failure when it finds no browser; when it runs the browser itself,
+    // it ends with the browser, and tells a browser that would not start the same way.
+    const auto ended = [failed_later](bool succeeded) {
+        if (!succeeded && failed_later) {
+            failed_later(NoBrowser());
+        }
+    };
+    if (opener.isEmpty() || !StartWatched(opener, {url.toString(QUrl::FullyEncoded)}, ended)) {
+        return NoBrowser();
     }
     return std::nullopt;
 }
@@ -32,8 +59,13 @@ QString UnableToLoadText(const QString& address, const LinkFailure& failure) {
 }
 
 void OpenLink(QWidget* window, const QString& address, LinkOpener& opener) {
-    if (const std::optional<LinkFailure> failure = opener.Open(address)) {
-        ShowTitledMessage(window, UnableToLoadText(address, *failure));
+    // A late failure may come after its window has closed; the message then stands alone.
+    const QPointer<QWidget> over(window);
+    const auto report = [over, address](const LinkFailure& failure) {
+        ShowTitledMessage(over, UnableToLoadText(address, failure));
+    };
+    if (const std::optional<LinkFailure> failure = opener.OpenWatched(address, report)) {
+        report(*failure);
     }
 }
 

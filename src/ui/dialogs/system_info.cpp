@@ -1,11 +1,10 @@
 // The search of PATH for a system-information program, and starting it detached.
 #include "system_info.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 
 #include "ui/dialogs/dialog_look.h"
+#include "ui/dialogs/program_search.h"
 
 namespace pennix {
 
@@ -20,27 +19,8 @@ SystemInfoLauncher::SystemInfoLauncher() : SystemInfoLauncher(qEnvironmentVariab
 SystemInfoLauncher::SystemInfoLauncher(QString search_path)
     : search_path_(std::move(search_path)) {}
 
-QStringList SystemInfoLauncher::Directories() const {
-    QStringList directories;
-    for (const QString& entry : search_path_.split(QDir::listSeparator())) {
-        if (QDir::isAbsolutePath(entry)) {
-            directories.append(entry);
-        }
-    }
-    return directories;
-}
-
 QString SystemInfoLauncher::FindProgram() const {
-    const QStringList directories = Directories();
-    for (const QString& program : KnownPrograms()) {
-        for (const QString& directory : directories) {
-            const QFileInfo candidate(QDir(directory).filePath(program));
-            if (candidate.isFile() && candidate.isExecutable()) {
-                return candidate.absoluteFilePath();
-            }
-        }
-    }
-    return {};
+    return pennix::FindProgram(KnownPrograms(), search_path_);
 }
 
 bool SystemInfoLauncher::Start() const {

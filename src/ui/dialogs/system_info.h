@@ -13,9 +13,8 @@ namespace pennix {
 //   hardinfo, hardinfo2      system profilers that show the hardware and the operating system
 //   kinfocenter              KDE's information centre
 //   gnome-system-monitor     GNOME's system monitor, whose first page describes the system
-// Only absolute directories are searched: an empty or relative entry, which a shell would take
-// for the current directory, is skipped, so that a program lying in whatever folder the game was
-// started from is never run.
+// As with every program the game starts, one in the folder the game was started from is never
+// run.
 class SystemInfoLauncher {
   public:
     static const QStringList& KnownPrograms();
@@ -32,8 +31,6 @@ class SystemInfoLauncher {
     bool Start() const;
 
   private:
-    QStringList Directories() const;
-
     QString search_path_;
 };
 
