@@ -26,6 +26,8 @@ constexpr timeval kCallTimeout{2, 0};
 // The first game binds its name a moment before it listens; a start in between is refused.
 constexpr int kCallAttempts = 20;
 constexpr auto kBetweenAttempts = std::chrono::milliseconds(10);
+// A game that hangs up unanswered is ending; its name is free then, or at the next attempt.
+constexpr int kClaimAttempts = 3;
 
 struct SocketAddress {
     sockaddr_un address{};
@@ -54,25 +56,64 @@ bool PeerIsThisUser(int socket) {
            peer.uid == ::getuid();
 }
 
-// Whether a game of this user holds the name and has taken the call.
-bool CallFirstGame(const SocketAddress& address) {
+enum class Call {
+    kAnswered,  // a game of this user has the call and comes forward
+    kNoGame,    // nobody listens, or another user does
+    kGone,      // the game hung up without an answer: it was closing, and its name is free now
+};
+
+// The first game answers with one byte once its event loop has taken the call; a game busy
+// saving before it ends never takes it, and its end would otherwise leave no game at all.
+Call AwaitAnswer(int socket) {
+    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &kCallTimeout, sizeof kCallTimeout);
+    char answer = 0;
+    ssize_t got = -1;
+    do {
+        got = ::recv(socket, &answer, 1, 0);
+    } while (got < 0 && errno == EINTR);
+    // No answer in time leaves a game that does not answer: better none than two on one file.
+    const bool timed_out = got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+    return got == 1 || timed_out ? Call::kAnswered : Call::kGone;
+}
+
+Call CallFirstGame(const SocketAddress& address) {
     for (int attempt = 0; attempt < kCallAttempts; ++attempt) {
         const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (socket < 0) {
-            return false;
+            return Call::kNoGame;
         }
         // Blocking, so that a full backlog is waited out rather than taken for no game.
         ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
         const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
         const int error = errno;
-        const bool answered = connected && PeerIsThisUser(socket);
+        Call call = Call::kNoGame;
+        if (connected && PeerIsThisUser(socket)) {
+            call = AwaitAnswer(socket);
+        }
         ::close(socket);
         if (connected || error != ECONNREFUSED) {
-            return answered;
+            return call;
         }
         std::this_thread::sleep_for(kBetweenAttempts);
     }
-    return false;
+    return Call::kNoGame;
+}
+
+// Takes the name, leaving its socket in `listener`, or else calls the game that holds it.
+// Without a socket the game still runs, as it would have without the claim.
+Call Claim(const SocketAddress& address, int& listener) {
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        return Call::kNoGame;
+    }
+    if (::bind(socket, AsGeneric(address), address.length) == 0 &&
+        ::listen(socket, SOMAXCONN) == 0) {
+        listener = socket;
+        return Call::kNoGame;
+    }
+    const bool name_taken = errno == EADDRINUSE;
+    ::close(socket);
+    return name_taken ? CallFirstGame(address) : Call::kNoGame;
 }
 
 }  // namespace
@@ -98,21 +139,16 @@ std::string SingleInstance::ClaimName(const std::filesystem::path& settings_file
 
 SingleInstance::SingleInstance(const std::filesystem::path& settings_file) {
     const SocketAddress address = AddressFor(settings_file);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (socket < 0) {
-        return;  // without a claim the game still runs, as it would have before
+    Call call = Call::kGone;
+    for (int attempt = 0; attempt < kClaimAttempts && call == Call::kGone; ++attempt) {
+        call = Claim(address, listener_);
     }
-    if (::bind(socket, AsGeneric(address), address.length) == 0 &&
-        ::listen(socket, SOMAXCONN) == 0) {
-        listener_ = socket;
-        notifier_ = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read);
+    handed_over_ = call == Call::kAnswered;
+    if (listener_ >= 0) {
+        notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,
                          [this] { AnswerLaterStarts(); });
-        return;
     }
-    const bool name_taken = errno == EADDRINUSE;
-    ::close(socket);
-    handed_over_ = name_taken && CallFirstGame(address);
 }
 
 SingleInstance::~SingleInstance() {
@@ -135,7 +171,11 @@ void SingleInstance::AnswerLaterStarts() {
     bool asked = false;
     int start = -1;
     while ((start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
-        asked = PeerIsThisUser(start) || asked;
+        if (PeerIsThisUser(start)) {
+            asked = true;
+            const char answer = 1;
+            (void)::send(start, &answer, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+        }
         ::close(start);
     }
     // A call that cannot be taken (no descriptor left) would wake the notifier again at once,

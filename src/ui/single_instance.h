@@ -14,7 +14,8 @@ namespace pennix {
 class SingleInstance {
   public:
     // Claims the game for `settings_file`; when a game of this user holds it already, asks that
-    // game to come forward instead. Needs the QApplication.
+    // game to come forward instead and waits for its answer. A game that hangs up unanswered was
+    // ending, and the claim is tried again. Needs the QApplication.
     explicit SingleInstance(const std::filesystem::path& settings_file);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;

@@ -12,10 +12,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <cstddef>
 #include <cstring>
+#include <future>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace pennix {
 
@@ -33,12 +36,32 @@ class SingleInstanceTest : public QObject {
 
         // The same file by another path is the same game.
         QVERIFY(QFile::link(directory_.path(), directory_.filePath("alias")));
-        const SingleInstance second(File("alias/pennix.ini"));
-        QVERIFY(!second.IsFirst());
+        QVERIFY(!IsFirstWhenStartedAgain(File("alias/pennix.ini")));
         QTRY_COMPARE(asked, 1);
-        const SingleInstance third(File("pennix.ini"));
-        QVERIFY(!third.IsFirst());
+        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
         QTRY_COMPARE(asked, 2);
+    }
+
+    // A game saving before it ends takes no call; when it hangs up unanswered, the start that
+    // called is the game, rather than ending as if handed over to a game about to vanish.
+    void AStartCallingAGameThatEndsUnansweredIsTheGame() {
+        const std::string name = SingleInstance::ClaimName(File("pennix.ini"));
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        const auto length =
+            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        const int ending_game = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        QVERIFY(::bind(ending_game, reinterpret_cast<const sockaddr*>(&address), length) == 0);
+        QVERIFY(::listen(ending_game, 8) == 0);
+        std::thread end_of_game([ending_game] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            ::close(ending_game);
+        });
+        const SingleInstance start(File("pennix.ini"));
+        end_of_game.join();
+        QVERIFY(start.IsFirst());
+        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
     }
 
     // A link to a file not made yet: the first game makes it, and a later start reaches it
@@ -51,8 +74,8 @@ class SingleInstanceTest : public QObject {
         QFile made(directory_.filePath("store/real.ini"));
         QVERIFY(made.open(QIODevice::WriteOnly));
         made.close();
-        QVERIFY(!SingleInstance(File("pennix.ini")).IsFirst());
-        QVERIFY(!SingleInstance(File("store/real.ini")).IsFirst());
+        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
+        QVERIFY(!IsFirstWhenStartedAgain(File("store/real.ini")));
     }
 
     void AnotherFileIsAnotherGame() {
@@ -116,6 +139,16 @@ class SingleInstanceTest : public QObject {
         char ignored = 0;
         (void)::read(done, &ignored, 1);
         ::_exit(0);
+    }
+
+    // A later start, as another process would make it, while this one's event loop answers.
+    static bool IsFirstWhenStartedAgain(const std::filesystem::path& file) {
+        auto later =
+            std::async(std::launch::async, [file] { return SingleInstance(file).IsFirst(); });
+        while (later.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+            QCoreApplication::processEvents();
+        }
+        return later.get();
     }
 
     std::filesystem::path File(const QString& name) const {
