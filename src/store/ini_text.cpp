@@ -201,7 +201,11 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
         if (place.last_line.end.empty()) {
             result.append(line_end);
         }
-        result.append(key_line).append(line_end).append(text.substr(insert_at));
+        // The line before it decides the new line's end: a lone CR copied from elsewhere would
+        // join a LF that follows into one CRLF, and a blank line would be lost.
+        const std::string_view new_line_end =
+            place.last_line.end.empty() ? line_end : place.last_line.end;
+        result.append(key_line).append(new_line_end).append(text.substr(insert_at));
         return result;
     }
     result.append(text);
