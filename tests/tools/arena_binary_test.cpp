@@ -95,6 +95,18 @@ TEST(ArenaBinary, AnUnreadableRecordIsAFailureNotANewGame) {
     EXPECT_EQ(run.err, "pennix-arena: could not read standard input\n");
 }
 
+// Help, analysis or a match table that never reached its reader is no success.
+TEST(ArenaBinary, OutputThatCannotBeWrittenIsAFailure) {
+    for (const Arguments& arguments :
+         {Arguments{"--help"}, Arguments{"match", "--help"}, Arguments{"analyze"},
+          Arguments{"match", "easy", "easy", "--games", "2"}}) {
+        const ArenaRun run = RunArenaWriting(arguments, "/dev/full");
+        EXPECT_EQ(run.exit_status, 1) << arguments.front();
+        EXPECT_EQ(run.err, "pennix-arena: could not write to standard output\n")
+            << arguments.front();
+    }
+}
+
 TEST(ArenaBinary, AnalyzePrintsOneJsonLine) {
     const ArenaRun run = RunArena({"analyze"}, "\t1 1 top  \n# the computer answers\n1 1 left\n");
     EXPECT_EQ(run.exit_status, 0);

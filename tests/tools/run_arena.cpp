@@ -52,7 +52,8 @@ class TempFile {
     std::string path_;
 };
 
-ArenaRun RunWithInput(const std::vector<std::string>& arguments, int input) {
+// Standard output goes to `output` when one is given, otherwise to a file read back into `out`.
+ArenaRun RunWithInput(const std::vector<std::string>& arguments, int input, int output = -1) {
     TempFile out("");
     TempFile err("");
     std::vector<char*> argv;
@@ -67,7 +68,7 @@ ArenaRun RunWithInput(const std::vector<std::string>& arguments, int input) {
     const pid_t child = fork();
     if (child == 0) {
         dup2(input, STDIN_FILENO);
-        dup2(out.Descriptor(), STDOUT_FILENO);
+        dup2(output >= 0 ? output : out.Descriptor(), STDOUT_FILENO);
         dup2(err.Descriptor(), STDERR_FILENO);
         execv(argv[0], argv.data());
         _exit(127);
@@ -95,6 +96,17 @@ ArenaRun RunArenaReading(const std::vector<std::string>& arguments, const std::s
     }
     ArenaRun run = RunWithInput(arguments, input);
     close(input);
+    return run;
+}
+
+ArenaRun RunArenaWriting(const std::vector<std::string>& arguments, const std::string& path) {
+    const int output = open(path.c_str(), O_WRONLY);
+    if (output < 0) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    TempFile in("");
+    ArenaRun run = RunWithInput(arguments, in.Descriptor(), output);
+    close(output);
     return run;
 }
 

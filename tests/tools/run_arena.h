@@ -17,4 +17,7 @@ ArenaRun RunArena(const std::vector<std::string>& arguments, const std::string& 
 // The same with standard input opened from a path, which may be one that cannot be read.
 ArenaRun RunArenaReading(const std::vector<std::string>& arguments, const std::string& path);
 
+// The same with standard output written to a path (/dev/full, say); `out` stays empty.
+ArenaRun RunArenaWriting(const std::vector<std::string>& arguments, const std::string& path);
+
 }  // namespace pennix::arena::testing

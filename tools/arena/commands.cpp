@@ -54,8 +54,9 @@ MatchOptions CheckMatchArguments(const MatchArguments& arguments) {
     return options;
 }
 
-// Output that never reached its reader must not end in a successful exit.
-int Finish() {
+}  // namespace
+
+int FinishOutput() {
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "pennix-arena: could not write to standard output\n";
@@ -63,8 +64,6 @@ int Finish() {
     }
     return 0;
 }
-
-}  // namespace
 
 int RunAnalyze() {
     Game game;
@@ -80,7 +79,7 @@ int RunAnalyze() {
         return kExitBadInput;
     }
     std::cout << OneLineJson(Analyze(game)) << '\n';
-    return Finish();
+    return FinishOutput();
 }
 
 int RunMatch(const MatchArguments& arguments) {
@@ -96,7 +95,7 @@ int RunMatch(const MatchArguments& arguments) {
     } else {
         std::cout << MatchTable(result);
     }
-    return Finish();
+    return FinishOutput();
 }
 
 }  // namespace pennix::arena

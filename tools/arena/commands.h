@@ -29,4 +29,8 @@ struct MatchArguments {
 int RunAnalyze();
 int RunMatch(const MatchArguments& arguments);
 
+// The exit status once everything is printed: output that never reached its reader (a full disk,
+// a closed pipe) must not end in a successful exit.
+int FinishOutput();
+
 }  // namespace pennix::arena

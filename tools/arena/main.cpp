@@ -64,7 +64,8 @@ std::string CommandName(const CLI::App& app) {
 int ReportParseError(const CLI::App& app, const CLI::ParseError& error) {
     // --help arrives here as an "error" whose exit code is success.
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
-        return app.exit(error);
+        const int status = app.exit(error);
+        return status == 0 ? pennix::arena::FinishOutput() : status;
     }
     const std::string command = CommandName(app);
     std::cerr << command << ": " << pennix::arena::Printable(error.what()) << " (see " << command

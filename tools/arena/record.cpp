@@ -129,7 +129,7 @@ std::string WallText(const Wall& wall) {
 
 std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
     std::string text;
-    int number = 0;
+    std::int64_t number = 0;
     while (std::getline(record, text)) {
         ++number;
         const RecordLine line = ParseRecordLine(text);

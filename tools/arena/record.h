@@ -1,6 +1,7 @@
 // A game record: one wall per line as "X Y SIDE", replayed from a new game by the game's rules.
 #pragma once
 
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
@@ -21,7 +22,7 @@ using RecordLine = std::variant<NoWall, Wall, std::string>;
 RecordLine ParseRecordLine(std::string_view line);
 
 struct RecordError {
-    int line = 0;  // counted from 1, blank lines and comments included
+    std::int64_t line = 0;  // counted from 1, blank lines and comments included; never overflows
     std::string message;
 
     // "line N: message", the form in which the error is reported.
