@@ -30,11 +30,12 @@ test: build sanitize
 bench: build
 	$(BUILD_DIR)/bench/pennix-bench
 
-# The game needs a desktop: without one Qt would abort, so say so plainly instead.
+# The game needs an X display (XWayland on a Wayland desktop): without one Qt would abort, so
+# say so plainly instead. A platform chosen with QT_QPA_PLATFORM is left to Qt, as the game does.
 run: deps
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-		echo "make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
-		echo "Start it from a desktop session, or under Xvfb: xvfb-run make run" >&2; \
+	@if [ -z "$$DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+		echo "make run: no X display found (DISPLAY is not set)." >&2; \
+		echo "Start it from a desktop session, or under Xvfb: xvfb-run -a make run" >&2; \
 		exit 1; \
 	fi
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)

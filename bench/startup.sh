@@ -22,6 +22,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Copies, so that their settings file lies here rather than beside the build's game, which
+# `make run` plays (and which, were it open, every start here would hand over to).
+mkdir "$work/bin"
+cp "$game" "$empty" "$work/bin/"
+game="$work/bin/$(basename "$game")"
+empty="$work/bin/$(basename "$empty")"
+
 source "$(dirname "$0")/../scripts/xvfb-session.sh"
 start_xvfb "$work" || { echo "Xvfb did not start, or does not answer" >&2; exit 1; }
 pids+=("$xvfb_pid")
@@ -45,7 +52,8 @@ start_and_time() {
     "$@" >/dev/null 2>&1 &
     local pid=$!
     local line
-    while read -r line <&4; do
+    while true; do
+        read -r -t 30 line <&4 || { echo "no window mapped within 30 s: $*" >&2; exit 1; }
         [[ $line == MapNotify* ]] && break
     done
     echo "$(($(now_us) - start)) $pid"

@@ -23,8 +23,24 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/pennix.svg
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${PENNIX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${PENNIX_APP_ID}.metainfo.xml
+# The software centre's page links the game's page as the game's own links do; the screenshot
+# lies on it.
+set(metainfo_template ${PROJECT_SOURCE_DIR}/resources/desktop/${PENNIX_APP_ID}.metainfo.xml.in)
+set(PENNIX_SCREENSHOT_ADDRESS "${PENNIX_GAME_PAGE}")
+if(NOT PENNIX_SCREENSHOT_ADDRESS MATCHES "/$")
+    string(APPEND PENNIX_SCREENSHOT_ADDRESS "/")
+endif()
+string(APPEND PENNIX_SCREENSHOT_ADDRESS "screenshot.png")
+configure_file(${metainfo_template} ${CMAKE_BINARY_DIR}/${PENNIX_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${PENNIX_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Its newest release is the version being built, or software centres would offer an old one.
+file(READ ${metainfo_template} metainfo)
+string(REGEX MATCH "<release version=\"([^\"]+)\"" newest_release "${metainfo}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "${metainfo_template}: the newest release is '${CMAKE_MATCH_1}', but the "
+                        "project's version is ${PROJECT_VERSION}; add a <release> for it")
+endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/docs/man/pennix-arena.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/man/pennix.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

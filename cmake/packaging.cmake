@@ -22,11 +22,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PENNIX_GAME_PAGE})
-# The shared libraries come from dpkg-shlibdeps. What Qt loads at run time is not among them: the
-# X11 platform plugin, without which the game aborts before it opens its window, and the faces the
-# board and its labels are drawn in, without which it falls back to whatever fonts the system has.
+# The shared libraries come from dpkg-shlibdeps, and with Qt's GUI library its X11 platform plugin,
+# which Debian ships in the same package. The faces the board and its labels are drawn in are
+# loaded at run time: without them the game would fall back to whatever fonts the system has.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
 # The links open their web pages through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

@@ -18,10 +18,11 @@ bool IsSet(const char* variable) {
 }
 
 // Without a display Qt can only abort, with advice to reinstall; started from a text console or
-// over ssh, the game says what is missing instead. A platform or X display named in the
-// environment or on the command line is left to Qt.
+// over ssh, the game says what is missing instead. The game draws through X11 (XWayland on a
+// Wayland desktop), so a Wayland display alone is not enough. A platform or X display named in
+// the environment or on the command line is left to Qt.
 bool DisplayMayBeReached(int argc, char* argv[]) {
-    if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) {
+    if (IsSet("DISPLAY") || IsSet("QT_QPA_PLATFORM")) {
         return true;
     }
     for (int i = 1; i < argc; ++i) {
@@ -49,8 +50,8 @@ void SaveSettingsAtAbruptExit() {
 int main(int argc, char* argv[]) {
     if (!DisplayMayBeReached(argc, argv)) {
         std::fputs(
-            "pennix: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start "
-            "it from a desktop session\n",
+            "pennix: no X display found (DISPLAY is not set); start it from a desktop "
+            "session (on Wayland, one with XWayland)\n",
             stderr);
         return 1;
     }

@@ -12,14 +12,15 @@ fail() {
 }
 
 (cd "$build_dir" && cpack -G DEB >/dev/null) || fail "cpack could not build the package"
-package=$(ls "$build_dir"/pennix_*_amd64.deb 2>/dev/null | head -1)
-[ -n "$package" ] || fail "no pennix_*_amd64.deb in $build_dir"
+# The package just built is the newest; older versions may lie beside it.
+package=$(ls -t "$build_dir"/pennix_*.deb 2>/dev/null | head -1)
+[ -n "$package" ] || fail "no pennix_*.deb in $build_dir"
 
 [ "$(dpkg-deb -f "$package" Package)" = pennix ] || fail "the package is not named pennix"
 depends=$(dpkg-deb -f "$package" Depends)
-# The Qt libraries come from the programs' own links; the X11 plugin and the fonts are loaded
-# at run time, so nothing would pull them in if the package did not name them.
-for needed in libqt6widgets6 qt6-qpa-plugins fonts-liberation2 fonts-comic-neue; do
+# The Qt libraries come from the programs' own links, the X11 plugin with Qt's GUI library; the
+# fonts are loaded at run time, so nothing would pull them in if the package did not name them.
+for needed in libqt6widgets6 libqt6gui6 fonts-liberation2 fonts-comic-neue; do
     [[ ",$depends," == *[\ ,]$needed[\ ,\(]* ]] || fail "Depends lacks $needed: $depends"
 done
 
