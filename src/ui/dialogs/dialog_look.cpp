@@ -102,4 +102,12 @@ void ShowTitledMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+void OpenTitledMessage(QWidget* parent, const QString& text) {
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 }  // namespace pennix

@@ -52,4 +52,8 @@ void SetTextColour(QWidget* widget, const QColor& colour,
 // A message with an OK button, titled with the application's title, over `parent`.
 void ShowTitledMessage(QWidget* parent, const QString& text);
 
+// The same message, shown without waiting for its OK: for news that comes from the event loop,
+// maybe while the computer replies, whose pauses must neither stop for it nor let it take input.
+void OpenTitledMessage(QWidget* parent, const QString& text);
+
 }  // namespace pennix

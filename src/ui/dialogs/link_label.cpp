@@ -35,10 +35,11 @@ std::optional<LinkFailure> DesktopLinkOpener::OpenWatched(const QString& address
         return LinkFailure{"Not a web address", kNotWebAddress};
     }
     const QString opener = FindProgram({"xdg-open"}, search_path_);
-    // xdg-open ends with a failure when it finds no browser; when it runs the browser itself,
-    // it ends with the browser, and tells a browser that would not start the same way.
-    const auto ended = [failed_later](bool succeeded) {
-        if (!succeeded && failed_later) {
+    // xdg-open ends with a failure at once when it finds no browser. Where it runs the browser
+    // itself it ends with it, maybe hours later: a browser closed by a signal is no failure to
+    // open the page.
+    const auto ended = [failed_later](std::optional<int> exit_status) {
+        if (exit_status.value_or(0) != 0 && failed_later) {
             failed_later(NoBrowser());
         }
     };
@@ -61,11 +62,11 @@ QString UnableToLoadText(const QString& address, const LinkFailure& failure) {
 void OpenLink(QWidget* window, const QString& address, LinkOpener& opener) {
     // A late failure may come after its window has closed; the message then stands alone.
     const QPointer<QWidget> over(window);
-    const auto report = [over, address](const LinkFailure& failure) {
-        ShowTitledMessage(over, UnableToLoadText(address, failure));
+    const auto report_later = [over, address](const LinkFailure& failure) {
+        OpenTitledMessage(over, UnableToLoadText(address, failure));
     };
-    if (const std::optional<LinkFailure> failure = opener.OpenWatched(address, report)) {
-        report(*failure);
+    if (const std::optional<LinkFailure> failure = opener.OpenWatched(address, report_later)) {
+        ShowTitledMessage(window, UnableToLoadText(address, *failure));
     }
 }
 

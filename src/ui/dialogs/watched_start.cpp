@@ -12,7 +12,9 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <csignal>
+#include <optional>
 #include <vector>
 
 extern char** environ;
@@ -70,7 +72,28 @@ bool CanWatchProcesses() {
     return can;
 }
 
-void Watch(pid_t child, std::function<void(bool)> ended) {
+struct Reaped {
+    bool ended = false;
+    std::optional<int> exit_status;  // none when a signal ended the child, or its status is lost
+};
+
+// The system reaps a child itself, and its status is lost, where whoever started the game set
+// SIGCHLD to be ignored.
+Reaped Reap(pid_t child) {
+    int status = 0;
+    pid_t reaped = -1;
+    do {
+        reaped = ::waitpid(child, &status, WNOHANG);
+    } while (reaped < 0 && errno == EINTR);
+    Reaped result;
+    result.ended = reaped != 0;
+    if (reaped == child && WIFEXITED(status)) {
+        result.exit_status = WEXITSTATUS(status);
+    }
+    return result;
+}
+
+void Watch(pid_t child, EndedHandler ended) {
     const int pidfd = PidfdOpen(child);
     if (pidfd < 0) {
         return;  // cannot happen for a child not yet reaped; it is then merely left unwatched
@@ -79,23 +102,23 @@ void Watch(pid_t child, std::function<void(bool)> ended) {
         new QSocketNotifier(pidfd, QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier,
                      [notifier, pidfd, child, ended = std::move(ended)] {
-                         int status = 0;
-                         if (::waitpid(child, &status, WNOHANG) != child) {
+                         const Reaped reaped = Reap(child);
+                         if (!reaped.ended) {
                              return;
                          }
+                         // Readable for good now: left on, the notifier would fire forever.
                          notifier->setEnabled(false);
                          notifier->deleteLater();
                          ::close(pidfd);
                          if (ended) {
-                             ended(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                             ended(reaped.exit_status);
                          }
                      });
 }
 
 }  // namespace
 
-bool StartWatched(const QString& program, const QStringList& arguments,
-                  std::function<void(bool succeeded)> ended) {
+bool StartWatched(const QString& program, const QStringList& arguments, EndedHandler ended) {
     if (!CanWatchProcesses()) {
         return QProcess::startDetached(program, arguments);
     }
