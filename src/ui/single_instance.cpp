@@ -26,7 +26,7 @@ constexpr timeval kCallTimeout{2, 0};
 // The first game binds its name a moment before it listens; a start in between is refused.
 constexpr int kCallAttempts = 20;
 constexpr auto kBetweenAttempts = std::chrono::milliseconds(10);
-// A game that hangs up unanswered is ending; its name is free then, or at the next attempt.
+// A game that ends with a call waiting frees its name; another may take it first, once or twice.
 constexpr int kClaimAttempts = 3;
 
 struct SocketAddress {
@@ -59,11 +59,14 @@ bool PeerIsThisUser(int socket) {
 enum class Call {
     kAnswered,  // a game of this user has the call and comes forward
     kNoGame,    // nobody listens, or another user does
-    kGone,      // the game hung up without an answer: it was closing, and its name is free now
+    kGone,      // the game ended with the call waiting, and its name is free now
 };
 
-// The first game answers with one byte once its event loop has taken the call; a game busy
-// saving before it ends never takes it, and its end would otherwise leave no game at all.
+// The first game answers with one byte once its event loop has taken the call. A game busy
+// saving before it ends never takes it: its listener closes with the call still waiting, which
+// the kernel reports as a reset, and the name is free. Anything else, a call taken without an
+// answer (as by an earlier version of the game) or no answer in time, leaves a game holding the
+// file: better none than two on one file.
 Call AwaitAnswer(int socket) {
     ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &kCallTimeout, sizeof kCallTimeout);
     char answer = 0;
@@ -71,9 +74,7 @@ Call AwaitAnswer(int socket) {
     do {
         got = ::recv(socket, &answer, 1, 0);
     } while (got < 0 && errno == EINTR);
-    // No answer in time leaves a game that does not answer: better none than two on one file.
-    const bool timed_out = got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
-    return got == 1 || timed_out ? Call::kAnswered : Call::kGone;
+    return got < 0 && errno == ECONNRESET ? Call::kGone : Call::kAnswered;
 }
 
 Call CallFirstGame(const SocketAddress& address) {
@@ -143,7 +144,8 @@ SingleInstance::SingleInstance(const std::filesystem::path& settings_file) {
     for (int attempt = 0; attempt < kClaimAttempts && call == Call::kGone; ++attempt) {
         call = Claim(address, listener_);
     }
-    handed_over_ = call == Call::kAnswered;
+    // Names freed and taken again every time are games coming and going: this one stays out.
+    handed_over_ = call != Call::kNoGame;
     if (listener_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,

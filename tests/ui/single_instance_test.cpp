@@ -1,6 +1,7 @@
 // One game per settings file: the claim, the hand-over to the first game, and its release.
 #include "ui/single_instance.h"
 
+#include <poll.h>
 #include <pwd.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstring>
@@ -42,26 +44,40 @@ class SingleInstanceTest : public QObject {
         QTRY_COMPARE(asked, 2);
     }
 
-    // A game saving before it ends takes no call; when it hangs up unanswered, the start that
-    // called is the game, rather than ending as if handed over to a game about to vanish.
-    void AStartCallingAGameThatEndsUnansweredIsTheGame() {
-        const std::string name = SingleInstance::ClaimName(File("pennix.ini"));
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path + 1, name.data(), name.size());
-        const auto length =
-            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-        const int ending_game = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        QVERIFY(::bind(ending_game, reinterpret_cast<const sockaddr*>(&address), length) == 0);
-        QVERIFY(::listen(ending_game, 8) == 0);
-        std::thread end_of_game([ending_game] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            ::close(ending_game);
+    // A game saving before it ends takes no call; when it ends with the call still waiting, the
+    // start that called is the game, rather than ending as if handed over to a game about to
+    // vanish.
+    void AStartIsTheGameWhenTheGameItCalledEndsWithTheCallWaiting() {
+        const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(listener >= 0);
+        std::thread ending([listener] {
+            AwaitCall(listener, std::chrono::seconds(10));
+            ::close(listener);
         });
         const SingleInstance start(File("pennix.ini"));
-        end_of_game.join();
+        ending.join();
         QVERIFY(start.IsFirst());
         QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
+    }
+
+    // A game that takes each call without an answer, as an earlier version of the game does,
+    // holds the file all the same.
+    void AGameThatTakesCallsWithoutAnAnswerHoldsTheFile() {
+        const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(listener >= 0);
+        std::atomic<bool> stop{false};
+        std::thread silent([listener, &stop] {
+            while (!stop) {
+                if (AwaitCall(listener, std::chrono::milliseconds(50))) {
+                    ::close(::accept(listener, nullptr, nullptr));
+                }
+            }
+        });
+        const SingleInstance start(File("pennix.ini"));
+        stop = true;
+        silent.join();
+        ::close(listener);
+        QVERIFY(!start.IsFirst());
     }
 
     // A link to a file not made yet: the first game makes it, and a later start reaches it
@@ -139,6 +155,29 @@ class SingleInstanceTest : public QObject {
         char ignored = 0;
         (void)::read(done, &ignored, 1);
         ::_exit(0);
+    }
+
+    // A listening socket under the claim's name, standing in for a game that handles calls its
+    // own way; -1 when the name cannot be had.
+    static int Listen(const std::string& name) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        const auto length =
+            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
+            ::listen(socket, 8) != 0) {
+            ::close(socket);
+            return -1;
+        }
+        return socket;
+    }
+
+    // Whether a call waits on the listener within the time.
+    static bool AwaitCall(int listener, std::chrono::milliseconds time) {
+        pollfd call{listener, POLLIN, 0};
+        return ::poll(&call, 1, static_cast<int>(time.count())) == 1;
     }
 
     // A later start, as another process would make it, while this one's event loop answers.
