@@ -4,13 +4,11 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
-#include <csignal>
 #include <functional>
 #include <string>
 
@@ -101,21 +99,6 @@ TEST_F(ReadWriteIniTest, ReadOnlyFileOrDirectoryIsNotWritten) {
     EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
     // The same player may write once both are writable again: the refusals came from them.
     EXPECT_TRUE(HoldsWithoutPrivileges(write));
-}
-
-// Runs `write` with files limited to `limit` bytes, which makes the write of a temporary file
-// fail half way, as a full disk would.
-bool WrittenUnderSizeLimit(rlim_t limit, const std::function<bool()>& write) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = limit;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = write();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
-    return written;
 }
 
 TEST_F(ReadWriteIniTest, WriteThatFailsHalfWayLeavesTheOldFileWhole) {

@@ -4,10 +4,12 @@
 #include <grp.h>
 #include <pwd.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <iterator>
 
@@ -105,6 +107,19 @@ bool ScratchDirectoryTest::HoldsWithoutPrivileges(const std::function<bool()>& c
             ADD_FAILURE() << "the check could not run as user nobody";
             return false;
     }
+}
+
+bool WrittenUnderSizeLimit(std::size_t limit, const std::function<bool()>& write) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = write();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+    return written;
 }
 
 std::string ReadBytes(const std::filesystem::path& file) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -33,6 +34,10 @@ class ScratchDirectoryTest : public ::testing::Test {
   private:
     std::filesystem::path directory_;
 };
+
+// Runs `write` with files limited to `limit` bytes, which makes the write of a temporary file
+// fail half way, as a full disk would.
+bool WrittenUnderSizeLimit(std::size_t limit, const std::function<bool()>& write);
 
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -57,6 +57,17 @@ TEST_F(SettingsTest, SaveThatCannotWriteSaysSoAndLeavesTheFileAsItWas) {
     EXPECT_FALSE(SaveSettings(Path("pennix.ini/x"), {"Hard", "Fast", 1, 2}));
 }
 
+// A full disk part way through a save leaves the old file whole: never a new level beside an old
+// score. The level alone would fit under the limit; the whole file would not.
+TEST_F(SettingsTest, ASaveThatFailsPartWayChangesNothing) {
+    const std::string old = "[Options]\r\nLevel=Easy\r\n";
+    WriteBytes(Path("pennix.ini"), old);
+    EXPECT_FALSE(WrittenUnderSizeLimit(40, [&] {
+        return SaveSettings(Path("pennix.ini"), {"Genius", "Slow", 12, 3});
+    }));
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
+}
+
 TEST_F(SettingsTest, OnlyAMissingLevelWritesAtStartUp) {
     struct Case {
         std::string file;
