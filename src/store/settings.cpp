@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <limits>
 #include <span>
@@ -45,12 +46,19 @@ std::optional<std::filesystem::path> AbsolutePath(const std::optional<std::strin
 
 // Without HOME, as under some service managers, the account's entry still names the home.
 std::optional<std::filesystem::path> AccountHome() {
+    // The size the C library suggests may be too small for an entry from a directory service.
+    constexpr std::size_t kLargestEntry = 1 << 20;
     const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
     passwd entry{};
     passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
-        found == nullptr || found->pw_dir == nullptr) {
+    int error = 0;
+    while ((error = ::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found)) ==
+               ERANGE &&
+           buffer.size() < kLargestEntry) {
+        buffer.resize(buffer.size() * 2);
+    }
+    if (error != 0 || found == nullptr || found->pw_dir == nullptr) {
         return std::nullopt;
     }
     return AbsolutePath(std::string(found->pw_dir));
@@ -67,12 +75,18 @@ std::optional<std::filesystem::path> UserConfigDirectory(const EnvironmentLookup
     return home ? std::optional(*home / ".config") : std::nullopt;
 }
 
-// Root may write to /usr, but a file there would belong to no package, and root's score belongs
-// in root's own folder like anyone's.
-bool IsSystemDirectory(const std::filesystem::path& directory) {
-    const std::filesystem::path normal = directory.lexically_normal();
-    auto part = normal.begin();
-    return normal.is_absolute() && ++part != normal.end() && *part == "usr";
+// The folders an installed game's program lies in. Root may write to them, but a file there
+// would belong to no package, and root's score belongs in root's own folder like anyone's. A
+// game built or unpacked elsewhere under /usr (in /usr/src, say) keeps its file beside it.
+bool IsSystemProgramDirectory(const std::filesystem::path& directory) {
+    static const std::array<std::filesystem::path, 5> kProgramDirectories{
+        "/usr/bin", "/usr/games", "/usr/local/bin", "/usr/local/games", "/bin"};
+    std::filesystem::path normal = directory.lexically_normal();
+    if (!normal.has_filename()) {
+        normal = normal.parent_path();  // "/usr/bin/" is "/usr/bin"
+    }
+    return std::find(kProgramDirectories.begin(), kProgramDirectories.end(), normal) !=
+           kProgramDirectories.end();
 }
 
 // The per-user directory may not exist yet; beside the program it always does.
@@ -153,7 +167,7 @@ std::optional<std::string> SystemEnvironment(const std::string& name) {
 
 std::filesystem::path SettingsFile(const std::filesystem::path& program_directory,
                                    const EnvironmentLookup& environment) {
-    if (IsSystemDirectory(program_directory) || !IsWritableDirectory(program_directory)) {
+    if (IsSystemProgramDirectory(program_directory) || !IsWritableDirectory(program_directory)) {
         if (auto config = UserConfigDirectory(environment)) {
             return *config / "pennix" / kSettingsFileName;
         }

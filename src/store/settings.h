@@ -35,10 +35,10 @@ using EnvironmentLookup = std::function<std::optional<std::string>(const std::st
 
 std::optional<std::string> SystemEnvironment(const std::string& name);
 
-// The file beside the program when the program's directory is writable and not under /usr;
-// otherwise the user's own, $XDG_CONFIG_HOME/pennix/pennix.ini or ~/.config/pennix/pennix.ini
-// (the home from the account when HOME is not set), so that a game installed for all users still
-// keeps each user's score.
+// The file beside the program when the program's directory is writable and not one of the
+// system's program folders (/usr/bin, /usr/games, /usr/local/bin, ...); otherwise the user's own,
+// $XDG_CONFIG_HOME/pennix/pennix.ini or ~/.config/pennix/pennix.ini (the home from the account when
+// HOME is not set), so that a game installed for all users still keeps each user's score.
 std::filesystem::path SettingsFile(const std::filesystem::path& program_directory,
                                    const EnvironmentLookup& environment = SystemEnvironment);
 

@@ -43,7 +43,7 @@ void NoteSignal(int signal_number) {
     const std::int64_t now = MonotonicNanoseconds();
     if (close_pending.load()) {
         // A request left untaken for a second finds the game stuck: a further signal then ends
-        // the program as it would have without this handler (Ctrl+C twice, say).
+        // the program as it would have without this handler (Ctrl+C again, say).
         if (now - pending_since.load() >= kSameRequestNanoseconds) {
             std::signal(signal_number, SIG_DFL);
             std::raise(signal_number);
