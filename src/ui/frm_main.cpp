@@ -197,10 +197,14 @@ void FrmMain::SaveSettingsUnlessClosed() {
 
 void FrmMain::closeEvent(QCloseEvent* event) {
     // A close request that arrives while the computer is replying is carried out once the reply
-    // is over, so the game is left, and saved, in a state between two moves.
-    if (replying_) {
+    // is over, so the game is left, and saved, in a state between two moves; and after what was
+    // chosen before it and still waits. It drops what comes after it.
+    if (replying_ || !held_commands_.empty()) {
         event->ignore();
-        WhenIdle([this] { close(); });
+        WhenIdle([this] {
+            held_commands_.clear();
+            close();
+        });
         return;
     }
     Form_Unload();

@@ -136,23 +136,26 @@ void FrmMain::Form_MouseDown(QPointF position) {
         game_.PlaceWall(wall->x, wall->y, wall->side, false);
         opponent_.ComputerMove(CheckedLevel());
     });
+    RunHeldCommands();
 }
 
 // The human's wall and the computer's whole answer run here. Commands and close requests that
-// come during the answer's pauses are held back and carried out at the end.
+// come during the answer's pauses are held back; the caller carries them out once it has
+// finished with the reply's own results.
 template <typename Reply>
 void FrmMain::RunReply(Reply reply) {
     replying_ = true;
     reply();
     replying_ = false;
-    RunHeldCommands();
 }
 
 // The window's own presses and keys wait in Qt's queue while the computer replies, but a menu
 // entry can still be chosen then, from a desktop-wide menu bar or an accessibility tool. Carried
 // out at once, a new game would start under the reply and the computer would draw its first wall.
+// What comes while held commands wait (during a window one of them opened, say) waits behind
+// them, so that all are carried out in the order they came.
 void FrmMain::WhenIdle(std::function<void()> command) {
-    if (replying_) {
+    if (replying_ || !held_commands_.empty()) {
         held_commands_.push_back(std::move(command));
         return;
     }
@@ -175,11 +178,13 @@ void FrmMain::cmdRandom_Click() {
     }
     RandomMoveResult result = RandomMoveResult::GameOver;
     RunReply([this, &result] { result = opponent_.RandomMoveForPlayer(CheckedLevel()); });
+    // Its message belongs to this press: shown before anything chosen after it.
     if (result == RandomMoveResult::NoSafeWall) {
         QMessageBox message(QMessageBox::NoIcon, "You are on your own",
                             "No safe random moves are left.", QMessageBox::Ok, this);
         message.exec();
     }
+    RunHeldCommands();
 }
 
 // ---- The computer's wall blinking ------------------------------------------------------------

@@ -140,6 +140,7 @@ class FrmMainTest : public QObject {
     void RandomMoveDuringTheReplyWaitsForItsEnd();
     void PressThatReachesTheBoardDuringTheReplyIsIgnored();
     void CloseDuringTheReplyWaitsForItsEnd();
+    void HeldCommandsAndWhatComesDuringThemRunInOrder();
     void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
 
   private:
@@ -154,6 +155,7 @@ class FrmMainTest : public QObject {
         TheGame().LoadPosition(board, kHuman);
         window_->RefreshBoard();
     }
+    int RandomAndEasyDuringAReply(const std::function<void()>& at_the_message);
     void AnswerNextMessage(QMessageBox::StandardButton answer, SeenMessage* seen);
 
     QTemporaryDir settings_directory_;
@@ -741,6 +743,52 @@ void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
     const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
     QCOMPARE(saved.human_wins, std::int16_t(3));
     QCOMPARE(saved.computer_wins, std::int16_t(4));
+}
+
+// "Rnd" pressed during a reply, then Easy chosen: after the reply "Rnd" finds no safe wall and
+// says so over the board it was pressed on, before Easy starts a new game. `at_the_message` runs
+// while that message is open and Easy still waits. Returns the walls under the message.
+int FrmMainTest::RandomAndEasyDuringAReply(const std::function<void()>& at_the_message) {
+    Board board = OnlyVerticalWalls();
+    board(1, 1).Walls &= ~kLeft;
+    Load(board);
+    window_->SetPause([this, calls = 0](microseconds) mutable {
+        if (calls++ == 0) {
+            window_->findChild<QPushButton*>("cmdRandom")->click();
+            Entry("mnuEasy")->trigger();
+        }
+    });
+    int walls_under_the_message = -1;
+    auto* watch = new QTimer(window_.get());
+    connect(watch, &QTimer::timeout, watch,
+            [this, watch, &walls_under_the_message, at_the_message] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    watch->stop();
+                    walls_under_the_message = testing::CountWalls(TheGame().Board());
+                    at_the_message();
+                    box->button(QMessageBox::Ok)->click();
+                }
+            });
+    watch->start(5);
+    Press(GapPixel(MakeWall(1, 1, kLeft)));
+    return walls_under_the_message;
+}
+
+// Medium, chosen while the message is open, comes after Easy; a close then comes after Easy too,
+// and saves it.
+void FrmMainTest::HeldCommandsAndWhatComesDuringThemRunInOrder() {
+    const int walls_under_the_message =
+        RandomAndEasyDuringAReply([this] { Entry("mnuMedium")->trigger(); });
+    // The press, the computer's one wall, and no new game yet.
+    QCOMPARE(walls_under_the_message, testing::CountWalls(OnlyVerticalWalls()) + 1);
+    QCOMPARE(CheckedEntries(), QString("mnuMedium mnuSpeedFast"));
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
+
+    window_->show();
+    RandomAndEasyDuringAReply([this] { window_->close(); });
+    QVERIFY(!window_->isVisible());
+    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    QCOMPARE(saved.level, std::string("Easy"));
 }
 
 void FrmMainTest::PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive() {
