@@ -2,6 +2,8 @@
 #include "dot_shape.h"
 
 #include <QPainter>
+#include <QPen>
+#include <cmath>
 
 namespace pennix {
 
@@ -10,12 +12,26 @@ DotShape::DotShape(QWidget* parent, QColor colour) : QWidget(parent), colour_(co
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+// Drawn in device pixels, over every device pixel its rectangle touches in its parent, as the
+// board's walls are (their ends reach into those pixels): at 200%, or at a fraction such as 133%,
+// the usual rounding left a seam of background between a dot and its walls.
 void DotShape::paintEvent(QPaintEvent*) {
+    const qreal scale = devicePixelRatioF();
+    const QRect area = geometry();
+    const QRect device(QPoint(static_cast<int>(std::floor(area.left() * scale)),
+                              static_cast<int>(std::floor(area.top() * scale))),
+                       QPoint(static_cast<int>(std::ceil((area.right() + 1) * scale)) - 1,
+                              static_cast<int>(std::ceil((area.bottom() + 1) * scale)) - 1));
     QPainter painter(this);
-    painter.setPen(colour_);
+    painter.scale(1 / scale, 1 / scale);
+    painter.translate(-area.left() * scale, -area.top() * scale);
+    // Aliased, border and fill in one colour; a one-pixel pen covers a pixel more than the
+    // ellipse's rectangle, hence the rectangle a pixel short. At 100% this is the 9 x 9 dot.
+    QPen pen(colour_);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
     painter.setBrush(colour_);
-    // An aliased ellipse with a one-pixel pen covers one pixel more than its rectangle.
-    painter.drawEllipse(rect().adjusted(0, 0, -1, -1));
+    painter.drawEllipse(device.adjusted(0, 0, -1, -1));
 }
 
 }  // namespace pennix
