@@ -35,6 +35,22 @@ bool DisplayMayBeReached(int argc, char* argv[]) {
     return false;
 }
 
+QtMessageHandler qt_handler = nullptr;
+
+// While the application is being made, Qt's only fatal message is that no platform could be
+// started: the display named cannot be reached (no X server there, or one that refuses us). Qt
+// would abort with advice to reinstall; the game says what is wrong and ends as without a display.
+void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        qt_handler(type, context, text);
+        return;
+    }
+    // Qt has named the display in a warning of its own just before.
+    std::fputs("pennix: the display could not be reached; start it from a desktop session\n",
+               stderr);
+    std::_Exit(1);
+}
+
 pennix::FrmMain* open_window = nullptr;
 
 // Qt ends the program with exit() when the connection to the X server breaks, as it does when a
@@ -55,7 +71,9 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    qt_handler = qInstallMessageHandler(StartUpMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(qt_handler);
     const std::filesystem::path settings_file = pennix::FrmMain::DefaultSettingsFile();
     pennix::SingleInstance instance(settings_file);
     if (!instance.IsFirst()) {
