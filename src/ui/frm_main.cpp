@@ -3,11 +3,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <cstdio>
+#include <system_error>
 
 #include "dot_shape.h"
 #include "fonts.h"
@@ -165,7 +167,15 @@ void FrmMain::CentreOnScreen() {
 }
 
 std::filesystem::path FrmMain::DefaultSettingsFile() {
-    return SettingsFile(QCoreApplication::applicationDirPath().toStdString());
+    // The folder's name as the bytes the system knows it by: one that is not UTF-8 would not
+    // come back whole from a QString, and the folder would seem not to be there.
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return SettingsFile(
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    }
+    return SettingsFile(program.parent_path());
 }
 
 // A file without a level is a first start: the defaults are written and used.

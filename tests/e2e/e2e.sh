@@ -186,6 +186,17 @@ kill -CONT "$game_pid"
 await_normal_end "SIGTERM and SIGHUP at once"
 settings_are "SIGTERM and SIGHUP at once" Fast
 
+# A copy in a folder whose name is not UTF-8 (Latin-1 "café") keeps its settings beside it too.
+odd_folder="$work/caf"$'\xe9'
+mkdir "$odd_folder"
+cp "$work/bin/pennix" "$odd_folder/pennix"
+"$odd_folder/pennix" >"$work/game.log" 2>&1 &
+game_pid=$!
+eventually find_game_window || fail "no window from a folder whose name is not UTF-8"
+kill -TERM "$game_pid"
+await_normal_end "SIGTERM to the game in a folder whose name is not UTF-8"
+[ -f "$odd_folder/pennix.ini" ] || fail "the game in a folder whose name is not UTF-8 saved elsewhere"
+
 # A session that simply ends takes the X server away: Qt then ends the game with status 1, and
 # the game saves all the same.
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
