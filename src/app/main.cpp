@@ -38,15 +38,16 @@ bool DisplayMayBeReached(int argc, char* argv[]) {
 QtMessageHandler qt_handler = nullptr;
 
 // While the application is being made, Qt's only fatal message is that no platform could be
-// started: the display named cannot be reached (no X server there, or one that refuses us). Qt
-// would abort with advice to reinstall; the game says what is wrong and ends as without a display.
+// started: most often the display named cannot be reached (no X server there, or one that
+// refuses us); Qt has said why in a warning just before. Qt would abort with advice to
+// reinstall; the game ends as it does without a display.
 void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
         qt_handler(type, context, text);
         return;
     }
-    // Qt has named the display in a warning of its own just before.
-    std::fputs("pennix: the display could not be reached; start it from a desktop session\n",
+    std::fputs("pennix: no display could be opened (the reason is above); start it from a "
+               "desktop session\n",
                stderr);
     std::_Exit(1);
 }

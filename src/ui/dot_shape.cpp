@@ -12,9 +12,10 @@ DotShape::DotShape(QWidget* parent, QColor colour) : QWidget(parent), colour_(co
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-// Drawn in device pixels, over every device pixel its rectangle touches in its parent, as the
-// board's walls are (their ends reach into those pixels): at 200%, or at a fraction such as 133%,
-// the usual rounding left a seam of background between a dot and its walls.
+// Drawn in device pixels of the board, the frame the walls are placed in, over every pixel the
+// dot's rectangle touches there: with the usual rounding a seam of background showed between a
+// dot and its walls at 200% and at fractions such as 133%. Qt clips the dot to the pixels whose
+// centres its widget covers; the walls' ends reach into those pixels too.
 void DotShape::paintEvent(QPaintEvent*) {
     const qreal scale = devicePixelRatioF();
     const QRect area = geometry();

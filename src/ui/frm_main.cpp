@@ -209,8 +209,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     // A close request that arrives while the computer is replying is carried out once the reply
     // is over, so the game is left, and saved, in a state between two moves; and after what was
     // chosen before it and still waits. It drops what comes after it.
+    // Meanwhile nothing opens a window: ending, as at a logout, must not wait on a question.
     if (replying_ || !held_commands_.empty()) {
         event->ignore();
+        leaving_ = true;
         WhenIdle([this] {
             held_commands_.clear();
             close();

@@ -164,6 +164,8 @@ class FrmMain : public QMainWindow, public GameView {
     // The bar being blinked and its colour of the moment, painted over the board.
     std::optional<std::pair<WallRect, QColor>> blink_;
     bool replying_ = false;
+    // A close waits behind held commands: those that would open a window are passed over.
+    bool leaving_ = false;
     bool unloaded_ = false;
     // Commands that came while the computer was replying, to be carried out after the reply.
     std::deque<std::function<void()>> held_commands_;

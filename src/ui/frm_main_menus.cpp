@@ -121,7 +121,9 @@ void FrmMain::mnuNewGame_Click() {
     RefreshBoard();
 }
 
+// Held during a reply, Exit drops what was chosen after it, as a held close does.
 void FrmMain::mnuExit_Click() {
+    held_commands_.clear();
     close();
 }
 
@@ -162,6 +164,9 @@ void FrmMain::SelectSpeed(QAction* chosen) {
 }
 
 void FrmMain::mnuResetscores_Click() {
+    if (leaving_) {
+        return;
+    }
     QMessageBox question(QMessageBox::NoIcon, "Are you sure?",
                          "Are you sure you want to reset the scores?",
                          QMessageBox::Yes | QMessageBox::No, this);
@@ -171,29 +176,42 @@ void FrmMain::mnuResetscores_Click() {
     }
 }
 
-// The help window stays open beside the game; the four small windows are modal.
+// The help window stays open beside the game; the four small windows are modal. None opens on
+// the way out.
 void FrmMain::mnuHelp2_Click() {
-    ShowHelpContents(this);
+    if (!leaving_) {
+        ShowHelpContents(this);
+    }
 }
 
 void FrmMain::mnuHelpIndex_Click() {
-    ShowHelpIndex(this);
+    if (!leaving_) {
+        ShowHelpIndex(this);
+    }
 }
 
 void FrmMain::mnuAbout_Click() {
-    ShowAbout(this);
+    if (!leaving_) {
+        ShowAbout(this);
+    }
 }
 
 void FrmMain::mnuAuthor_Click() {
-    ShowAuthor(this);
+    if (!leaving_) {
+        ShowAuthor(this);
+    }
 }
 
 void FrmMain::mnuScores_Click() {
-    ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins());
+    if (!leaving_) {
+        ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins());
+    }
 }
 
 void FrmMain::mnuRegister_Click() {
-    ShowRegister(this);
+    if (!leaving_) {
+        ShowRegister(this);
+    }
 }
 
 // ---- Reading and setting the check marks -----------------------------------------------------

@@ -15,7 +15,7 @@ if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
 fi
 # A display that cannot be reached, named in DISPLAY or on the command line (where Qt reads it):
 # Qt names it, and the game ends with one line of its own and status 1 instead of aborting.
-unreachable="pennix: the display could not be reached; start it from a desktop session"
+unreachable="pennix: no display could be opened (the reason is above); start it from a desktop session"
 ulimit -c 0 # were it to abort, no core files
 for way in "DISPLAY=:64999" "-display :64999" "--display :64999"; do
     if [[ $way == DISPLAY=* ]]; then

@@ -141,6 +141,8 @@ class FrmMainTest : public QObject {
     void PressThatReachesTheBoardDuringTheReplyIsIgnored();
     void CloseDuringTheReplyWaitsForItsEnd();
     void HeldCommandsAndWhatComesDuringThemRunInOrder();
+    void ExitHeldDuringTheReplyDropsWhatComesAfterIt();
+    void ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut();
     void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
 
   private:
@@ -789,6 +791,49 @@ void FrmMainTest::HeldCommandsAndWhatComesDuringThemRunInOrder() {
     QVERIFY(!window_->isVisible());
     const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
     QCOMPARE(saved.level, std::string("Easy"));
+}
+
+void FrmMainTest::ExitHeldDuringTheReplyDropsWhatComesAfterIt() {
+    window_->SetPause([this, calls = 0](microseconds) mutable {
+        if (calls++ == 0) {
+            Entry("mnuExit")->trigger();
+            Entry("mnuEasy")->trigger();
+        }
+    });
+    Press({52, 28});
+    QVERIFY(!window_->isVisible());
+    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    QCOMPARE(saved.level, std::string("Hard"));
+}
+
+// About and "Reset scores ..." chosen during a reply; the window is closed (by a signal, say)
+// while About is open. The question never opens: a logout must not wait on it.
+void FrmMainTest::ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut() {
+    TheGame().SetMatchScore(3, 4);
+    window_->SetPause([this, calls = 0](microseconds) mutable {
+        if (calls++ == 0) {
+            Entry("mnuAbout")->trigger();
+            Entry("mnuResetscores")->trigger();
+        }
+    });
+    int windows_opened = 0;
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, watch, [this, &windows_opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (++windows_opened == 1) {
+                window_->close();
+            }
+            modal->close();
+        }
+    });
+    watch->start(5);
+    Press({52, 28});
+    watch->deleteLater();
+    QCOMPARE(windows_opened, 1);
+    QVERIFY(!window_->isVisible());
+    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    QCOMPARE(saved.human_wins, std::int16_t(3));
+    QCOMPARE(saved.computer_wins, std::int16_t(4));
 }
 
 void FrmMainTest::PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive() {
