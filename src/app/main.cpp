@@ -1,5 +1,6 @@
 // The program: the application and its one main window.
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -46,9 +47,10 @@ void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QSt
         qt_handler(type, context, text);
         return;
     }
-    std::fputs("pennix: no display could be opened (the reason is above); start it from a "
-               "desktop session\n",
-               stderr);
+    std::fputs(
+        "pennix: no display could be opened (the reason is above); start it from a "
+        "desktop session\n",
+        stderr);
     std::_Exit(1);
 }
 
@@ -72,6 +74,10 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    // Started with SIGCHLD ignored (some shells and service managers do that), the system would
+    // reap the programs the game starts itself, and a link whose browser could not be started
+    // would never be reported.
+    std::signal(SIGCHLD, SIG_DFL);
     qt_handler = qInstallMessageHandler(StartUpMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(qt_handler);
@@ -91,6 +97,7 @@ int main(int argc, char* argv[]) {
     });
     // Once the game has saved for the last time, a new start is a game of its own: brought
     // forward, the closed window would come back and cancel the end.
+    QObject::connect(&window, &pennix::FrmMain::Leaving, [&instance] { instance.Ending(); });
     QObject::connect(&window, &pennix::FrmMain::Closed, [&instance] { instance.Release(); });
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);

@@ -65,11 +65,17 @@ FrmMain::FrmMain(std::filesystem::path settings_file, QWidget* parent)
     setWindowTitle("The game of Pennix");
     setWindowIcon(PennixIcon());
     game_.SetView(this);
+    // A link that fails once its program has ended says so, but not on the way out.
+    SetLateNewsFilter([this] { return !leaving_; });
     CreateControls();
     CreateMenus();
     // The window is as large as the board and the menu bar, whatever fonts the menu bar has.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
+}
+
+FrmMain::~FrmMain() {
+    SetLateNewsFilter({});
 }
 
 // ---- Controls --------------------------------------------------------------------------------
@@ -212,7 +218,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     // Meanwhile nothing opens a window: ending, as at a logout, must not wait on a question.
     if (replying_ || !held_commands_.empty()) {
         event->ignore();
-        leaving_ = true;
+        if (!leaving_) {
+            leaving_ = true;
+            emit Leaving();
+        }
         WhenIdle([this] {
             held_commands_.clear();
             close();

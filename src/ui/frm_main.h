@@ -46,6 +46,7 @@ class FrmMain : public QMainWindow, public GameView {
     // The level, the speed and the match score are read from `settings_file` at start-up and
     // written back to it when the window closes.
     explicit FrmMain(std::filesystem::path settings_file, QWidget* parent = nullptr);
+    ~FrmMain() override;
 
     // Where an installed or unpacked game keeps its settings: beside the program when that
     // folder is writable, otherwise in the user's configuration folder.
@@ -95,6 +96,9 @@ class FrmMain : public QMainWindow, public GameView {
     void cmdRandom_Click();
 
   signals:
+    // A close waits for the computer's reply, or for commands held during it: the game is
+    // ending, but has not saved yet.
+    void Leaving();
     // The window has closed and saved for the last time.
     void Closed();
 

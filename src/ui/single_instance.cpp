@@ -28,6 +28,11 @@ constexpr int kCallAttempts = 20;
 constexpr auto kBetweenAttempts = std::chrono::milliseconds(10);
 // A game that ends with a call waiting frees its name; another may take it first, once or twice.
 constexpr int kClaimAttempts = 3;
+// The answers of the first game: come forward, or wait, as it is ending. An ending game may
+// still finish a long reply of the computer's at the slowest speed before it saves.
+constexpr char kComingAnswer = 1;
+constexpr char kEndingAnswer = 2;
+constexpr timeval kEndTimeout{300, 0};
 
 struct SocketAddress {
     sockaddr_un address{};
@@ -67,13 +72,29 @@ enum class Call {
 // the kernel reports as a reset, and the name is free. Anything else, a call taken without an
 // answer (as by an earlier version of the game) or no answer in time, leaves a game holding the
 // file: better none than two on one file.
-Call AwaitAnswer(int socket) {
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &kCallTimeout, sizeof kCallTimeout);
-    char answer = 0;
+ssize_t ReceiveByte(int socket, timeval timeout, char& byte) {
+    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     ssize_t got = -1;
     do {
-        got = ::recv(socket, &answer, 1, 0);
+        got = ::recv(socket, &byte, 1, 0);
     } while (got < 0 && errno == EINTR);
+    return got;
+}
+
+// A game that is ending answers so and holds the call until it has saved and let go of the
+// file: then this start is the game. One that never lets go leaves this start out.
+Call AwaitEnd(int socket) {
+    std::fputs("pennix: the open game is ending; this one starts once it has saved\n", stderr);
+    char ignored = 0;
+    return ReceiveByte(socket, kEndTimeout, ignored) == 0 ? Call::kGone : Call::kAnswered;
+}
+
+Call AwaitAnswer(int socket) {
+    char answer = 0;
+    const ssize_t got = ReceiveByte(socket, kCallTimeout, answer);
+    if (got == 1 && answer == kEndingAnswer) {
+        return AwaitEnd(socket);
+    }
     return got < 0 && errno == ECONNRESET ? Call::kGone : Call::kAnswered;
 }
 
@@ -161,24 +182,38 @@ void SingleInstance::WhenStartedAgain(std::function<void()> come_forward) {
     come_forward_ = std::move(come_forward);
 }
 
+void SingleInstance::Ending() {
+    ending_ = true;
+}
+
 void SingleInstance::Release() {
     notifier_.reset();
     if (listener_ >= 0) {
         ::close(listener_);
         listener_ = -1;
     }
+    for (const int call : held_calls_) {
+        ::close(call);
+    }
+    held_calls_.clear();
 }
 
 void SingleInstance::AnswerLaterStarts() {
     bool asked = false;
     int start = -1;
     while ((start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
-        if (PeerIsThisUser(start)) {
-            asked = true;
-            const char answer = 1;
-            (void)::send(start, &answer, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (!PeerIsThisUser(start)) {
+            ::close(start);
+            continue;
         }
-        ::close(start);
+        const char answer = ending_ ? kEndingAnswer : kComingAnswer;
+        (void)::send(start, &answer, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (ending_) {
+            held_calls_.push_back(start);  // let go with the claim
+        } else {
+            asked = true;
+            ::close(start);
+        }
     }
     // A call that cannot be taken (no descriptor left) would wake the notifier again at once,
     // forever: later starts then go unanswered instead.

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -28,6 +29,10 @@ class SingleInstance {
     // In the first game: what to do each time a later start asks for the window.
     void WhenStartedAgain(std::function<void()> come_forward);
 
+    // The game is ending but has not saved yet: later starts wait until it has let go of the
+    // claim, and are then the game, instead of coming to a window about to close.
+    void Ending();
+
     // Gives the claim up, once the game has saved for the last time: a start from then on is a
     // game of its own.
     void Release();
@@ -40,6 +45,8 @@ class SingleInstance {
 
     int listener_ = -1;
     bool handed_over_ = false;
+    bool ending_ = false;
+    std::vector<int> held_calls_;  // starts that wait for this game to end
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> come_forward_;
 };

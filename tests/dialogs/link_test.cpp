@@ -198,7 +198,8 @@ class LinkTest : public QObject {
     }
 
     // xdg-open that finds no browser ends with a failure: the message comes when it has ended,
-    // and without waiting for its OK, as it may come while the computer replies.
+    // and neither waits for its OK nor blocks the window, as it may come while the computer
+    // replies.
     void xdgOpenThatFindsNoBrowserIsReportedWhenItEnds() {
         QWidget window;
         window.show();
@@ -217,6 +218,9 @@ class LinkTest : public QObject {
                  "Unable to load 'https://pennix.example.org/' : No program to "
                  "open web addresses could be started (Error 2)");
         QCOMPARE(box->windowTitle(), kApplicationTitle);
+        // Presses made meanwhile still reach the board, and it never keeps the game running.
+        QCOMPARE(box->windowModality(), Qt::NonModal);
+        QVERIFY(!box->testAttribute(Qt::WA_QuitOnClose));
         const QPointer<QMessageBox> closed(box);
         box->button(QMessageBox::Ok)->click();
         QTRY_VERIFY(closed.isNull());

@@ -161,11 +161,15 @@ settings_are "File > Exit" Fast
 # Ended from outside, as a logout ends it, the game saves as File > Exit does. Started as nohup
 # starts a program, it outlives a hang-up.
 (
-    trap '' HUP
+    trap '' HUP CHLD
     exec "$work/bin/pennix" >"$work/game.log" 2>&1
 ) &
 game_pid=$!
 eventually find_game_window || fail "no window on the second start"
+# SIGCHLD ignored by whoever started it is not the game's to keep: it must learn how the
+# programs it starts (the browser behind a link) end.
+ignored=$(awk '/^SigIgn/ { print $2 }' "/proc/$game_pid/status")
+(((0x$ignored >> (17 - 1)) & 1)) && fail "the game kept SIGCHLD ignored"
 choose_speed 1
 kill -HUP "$game_pid"
 sleep 0.5

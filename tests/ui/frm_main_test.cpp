@@ -23,6 +23,7 @@
 #include "core/positions.h"
 #include "gap_centre.h"
 #include "store/settings.h"
+#include "ui/dialogs/dialog_look.h"
 #include "ui/fonts.h"
 #include "ui/pause.h"
 
@@ -143,6 +144,7 @@ class FrmMainTest : public QObject {
     void HeldCommandsAndWhatComesDuringThemRunInOrder();
     void ExitHeldDuringTheReplyDropsWhatComesAfterIt();
     void ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut();
+    void LateNewsShowsDuringAReplyButNotOnTheWayOut();
     void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
 
   private:
@@ -835,6 +837,27 @@ void FrmMainTest::ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut() {
     const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
     QCOMPARE(saved.human_wins, std::int16_t(3));
     QCOMPARE(saved.computer_wins, std::int16_t(4));
+}
+
+// A link that failed after its click says so even while the computer replies, but not once the
+// window has been asked to close.
+void FrmMainTest::LateNewsShowsDuringAReplyButNotOnTheWayOut() {
+    window_->SetPause([this, calls = 0](microseconds) mutable {
+        if (calls == 0) {
+            ShowLateNews(window_.get(), "first");
+        } else if (calls == 1) {
+            window_->close();
+            ShowLateNews(window_.get(), "second");
+        }
+        ++calls;
+    });
+    Press({52, 28});
+    QStringList shown;
+    for (const QMessageBox* box : window_->findChildren<QMessageBox*>()) {
+        shown << box->text();
+    }
+    QCOMPARE(shown, QStringList({"first"}));
+    QVERIFY(!window_->isVisible());
 }
 
 void FrmMainTest::PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive() {

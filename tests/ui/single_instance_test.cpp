@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -58,6 +59,30 @@ class SingleInstanceTest : public QObject {
         ending.join();
         QVERIFY(start.IsFirst());
         QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
+    }
+
+    // A start made while the open game is ending (its close waits for the computer's reply)
+    // waits until that game has saved and let go, and is then the game.
+    void AStartWhileTheGameIsEndingIsTheNextGame() {
+        std::optional<SingleInstance> ending(std::in_place, File("pennix.ini"));
+        int asked = 0;
+        ending->WhenStartedAgain([&asked] { ++asked; });
+        ending->Ending();
+        // A thread of Qt's own: the start, once it is the game, listens with a socket notifier.
+        std::atomic<int> later_is_first{-1};
+        std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
+            later_is_first = SingleInstance(File("pennix.ini")).IsFirst() ? 1 : 0;
+        }));
+        later->start();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+        while (std::chrono::steady_clock::now() < deadline) {
+            QCoreApplication::processEvents();
+        }
+        QVERIFY2(later_is_first == -1, "the later start did not wait for the game to end");
+        ending.reset();
+        QVERIFY(later->wait(10000));
+        QCOMPARE(later_is_first.load(), 1);
+        QCOMPARE(asked, 0);
     }
 
     // A game that takes each call without an answer, as an earlier version of the game does,

@@ -102,12 +102,30 @@ void ShowTitledMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-void OpenTitledMessage(QWidget* parent, const QString& text) {
+namespace {
+
+std::function<bool()>& LateNewsFilter() {
+    static std::function<bool()> may_show;
+    return may_show;
+}
+
+}  // namespace
+
+void SetLateNewsFilter(std::function<bool()> may_show) {
+    LateNewsFilter() = std::move(may_show);
+}
+
+void ShowLateNews(QWidget* parent, const QString& text) {
+    if (LateNewsFilter() && !LateNewsFilter()()) {
+        return;
+    }
     auto* box =
         new QMessageBox(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    box->setAttribute(Qt::WA_QuitOnClose, false);
+    box->show();
 }
 
 }  // namespace pennix

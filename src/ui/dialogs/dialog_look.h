@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QPalette>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -52,8 +53,13 @@ void SetTextColour(QWidget* widget, const QColor& colour,
 // A message with an OK button, titled with the application's title, over `parent`.
 void ShowTitledMessage(QWidget* parent, const QString& text);
 
-// The same message, shown without waiting for its OK: for news that comes from the event loop,
-// maybe while the computer replies, whose pauses must neither stop for it nor let it take input.
-void OpenTitledMessage(QWidget* parent, const QString& text);
+// The same message for news that comes late, from the event loop, maybe while the computer
+// replies: it waits for nothing and blocks nothing (presses made during the reply must still
+// reach the board), and never keeps the game running once its main window has closed. It is
+// not shown while the filter says no.
+void ShowLateNews(QWidget* parent, const QString& text);
+
+// The main window refuses late news once it is on its way out. Unset, news is always shown.
+void SetLateNewsFilter(std::function<bool()> may_show);
 
 }  // namespace pennix

@@ -63,7 +63,7 @@ void OpenLink(QWidget* window, const QString& address, LinkOpener& opener) {
     // A late failure may come after its window has closed; the message then stands alone.
     const QPointer<QWidget> over(window);
     const auto report_later = [over, address](const LinkFailure& failure) {
-        OpenTitledMessage(over, UnableToLoadText(address, failure));
+        ShowLateNews(over, UnableToLoadText(address, failure));
     };
     if (const std::optional<LinkFailure> failure = opener.OpenWatched(address, report_later)) {
         ShowTitledMessage(window, UnableToLoadText(address, *failure));
