@@ -83,9 +83,14 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(qt_handler);
     const std::filesystem::path settings_file = pennix::FrmMain::DefaultSettingsFile();
     pennix::SingleInstance instance(settings_file);
-    if (!instance.IsFirst()) {
+    if (instance.HandedOver()) {
         std::fputs("pennix: the game is open already; its window comes forward\n", stderr);
         return 0;
+    }
+    if (!instance.IsFirst()) {
+        std::fputs("pennix: the open game has not finished closing; start it again later\n",
+                   stderr);
+        return 1;
     }
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();

@@ -55,6 +55,13 @@ BlinkTiming TimingFor(Speed speed) {
     return {3, microseconds(500)};
 }
 
+namespace {
+
+// The window whose closing the late-news filter asks about (tests may make more than one).
+const FrmMain* late_news_window = nullptr;
+
+}  // namespace
+
 FrmMain::FrmMain(std::filesystem::path settings_file, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -67,6 +74,7 @@ FrmMain::FrmMain(std::filesystem::path settings_file, QWidget* parent)
     game_.SetView(this);
     // A link that fails once its program has ended says so, but not on the way out.
     SetLateNewsFilter([this] { return !leaving_; });
+    late_news_window = this;
     CreateControls();
     CreateMenus();
     // The window is as large as the board and the menu bar, whatever fonts the menu bar has.
@@ -75,7 +83,10 @@ FrmMain::FrmMain(std::filesystem::path settings_file, QWidget* parent)
 }
 
 FrmMain::~FrmMain() {
-    SetLateNewsFilter({});
+    if (late_news_window == this) {
+        SetLateNewsFilter({});
+        late_news_window = nullptr;
+    }
 }
 
 // ---- Controls --------------------------------------------------------------------------------

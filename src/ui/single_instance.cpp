@@ -28,11 +28,9 @@ constexpr int kCallAttempts = 20;
 constexpr auto kBetweenAttempts = std::chrono::milliseconds(10);
 // A game that ends with a call waiting frees its name; another may take it first, once or twice.
 constexpr int kClaimAttempts = 3;
-// The answers of the first game: come forward, or wait, as it is ending. An ending game may
-// still finish a long reply of the computer's at the slowest speed before it saves.
+// The answers of the first game: come forward, or wait, as it is ending.
 constexpr char kComingAnswer = 1;
 constexpr char kEndingAnswer = 2;
-constexpr timeval kEndTimeout{300, 0};
 
 struct SocketAddress {
     sockaddr_un address{};
@@ -62,9 +60,10 @@ bool PeerIsThisUser(int socket) {
 }
 
 enum class Call {
-    kAnswered,  // a game of this user has the call and comes forward
-    kNoGame,    // nobody listens, or another user does
-    kGone,      // the game ended with the call waiting, and its name is free now
+    kAnswered,     // a game of this user has the call and comes forward
+    kNoGame,       // nobody listens, or another user does
+    kGone,         // the game ended with the call waiting, and its name is free now
+    kStillEnding,  // the game has been ending for longer than a start waits
 };
 
 // The first game answers with one byte once its event loop has taken the call. A game busy
@@ -83,22 +82,23 @@ ssize_t ReceiveByte(int socket, timeval timeout, char& byte) {
 
 // A game that is ending answers so and holds the call until it has saved and let go of the
 // file: then this start is the game. One that never lets go leaves this start out.
-Call AwaitEnd(int socket) {
+Call AwaitEnd(int socket, std::chrono::seconds longest_wait) {
     std::fputs("pennix: the open game is ending; this one starts once it has saved\n", stderr);
     char ignored = 0;
-    return ReceiveByte(socket, kEndTimeout, ignored) == 0 ? Call::kGone : Call::kAnswered;
+    const timeval timeout{static_cast<time_t>(longest_wait.count()), 0};
+    return ReceiveByte(socket, timeout, ignored) == 0 ? Call::kGone : Call::kStillEnding;
 }
 
-Call AwaitAnswer(int socket) {
+Call AwaitAnswer(int socket, std::chrono::seconds longest_end_wait) {
     char answer = 0;
     const ssize_t got = ReceiveByte(socket, kCallTimeout, answer);
     if (got == 1 && answer == kEndingAnswer) {
-        return AwaitEnd(socket);
+        return AwaitEnd(socket, longest_end_wait);
     }
     return got < 0 && errno == ECONNRESET ? Call::kGone : Call::kAnswered;
 }
 
-Call CallFirstGame(const SocketAddress& address) {
+Call CallFirstGame(const SocketAddress& address, std::chrono::seconds longest_end_wait) {
     for (int attempt = 0; attempt < kCallAttempts; ++attempt) {
         const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (socket < 0) {
@@ -110,7 +110,7 @@ Call CallFirstGame(const SocketAddress& address) {
         const int error = errno;
         Call call = Call::kNoGame;
         if (connected && PeerIsThisUser(socket)) {
-            call = AwaitAnswer(socket);
+            call = AwaitAnswer(socket, longest_end_wait);
         }
         ::close(socket);
         if (connected || error != ECONNREFUSED) {
@@ -123,7 +123,7 @@ Call CallFirstGame(const SocketAddress& address) {
 
 // Takes the name, leaving its socket in `listener`, or else calls the game that holds it.
 // Without a socket the game still runs, as it would have without the claim.
-Call Claim(const SocketAddress& address, int& listener) {
+Call Claim(const SocketAddress& address, std::chrono::seconds longest_end_wait, int& listener) {
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (socket < 0) {
         return Call::kNoGame;
@@ -135,7 +135,7 @@ Call Claim(const SocketAddress& address, int& listener) {
     }
     const bool name_taken = errno == EADDRINUSE;
     ::close(socket);
-    return name_taken ? CallFirstGame(address) : Call::kNoGame;
+    return name_taken ? CallFirstGame(address, longest_end_wait) : Call::kNoGame;
 }
 
 }  // namespace
@@ -159,14 +159,17 @@ std::string SingleInstance::ClaimName(const std::filesystem::path& settings_file
     return name;
 }
 
-SingleInstance::SingleInstance(const std::filesystem::path& settings_file) {
+SingleInstance::SingleInstance(const std::filesystem::path& settings_file,
+                               std::chrono::seconds longest_end_wait) {
     const SocketAddress address = AddressFor(settings_file);
     Call call = Call::kGone;
     for (int attempt = 0; attempt < kClaimAttempts && call == Call::kGone; ++attempt) {
-        call = Claim(address, listener_);
+        call = Claim(address, longest_end_wait, listener_);
     }
-    // Names freed and taken again every time are games coming and going: this one stays out.
-    handed_over_ = call != Call::kNoGame;
+    // Names freed and taken again every time are games coming and going: this one stays out,
+    // as it does when the game holding the file takes too long to end.
+    handed_over_ = call == Call::kAnswered;
+    blocked_ = call == Call::kGone || call == Call::kStillEnding;
     if (listener_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,

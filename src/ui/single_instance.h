@@ -2,6 +2,7 @@
 // match score when they end, so a second start brings the first game's window forward instead.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -17,14 +18,22 @@ class SingleInstance {
     // Claims the game for `settings_file`; when a game of this user holds it already, asks that
     // game to come forward instead and waits for its answer. A game that hangs up unanswered was
     // ending, and the claim is tried again. Needs the QApplication.
-    explicit SingleInstance(const std::filesystem::path& settings_file);
+    // An ending game may still finish a long reply of the computer's at the slowest speed before
+    // it saves: a start waits up to `longest_end_wait` for it.
+    explicit SingleInstance(const std::filesystem::path& settings_file,
+                            std::chrono::seconds longest_end_wait = std::chrono::minutes(5));
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     // False when another game holds the file and has been asked to come forward: this one should
     // end without a window.
-    bool IsFirst() const { return !handed_over_; }
+    bool IsFirst() const { return !handed_over_ && !blocked_; }
+
+    // Whether the game holding the file was asked to come forward. IsFirst is false without it
+    // when that game was ending and had not let go of the file after a long wait: the player
+    // should try again.
+    bool HandedOver() const { return handed_over_; }
 
     // In the first game: what to do each time a later start asks for the window.
     void WhenStartedAgain(std::function<void()> come_forward);
@@ -45,6 +54,7 @@ class SingleInstance {
 
     int listener_ = -1;
     bool handed_over_ = false;
+    bool blocked_ = false;
     bool ending_ = false;
     std::vector<int> held_calls_;  // starts that wait for this game to end
     std::unique_ptr<QSocketNotifier> notifier_;

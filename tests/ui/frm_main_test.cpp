@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -730,9 +731,10 @@ void FrmMainTest::PressThatReachesTheBoardDuringTheReplyIsIgnored() {
 void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
     int calls = 0;
     bool open_throughout = true;
+    const QSignalSpy leaving(window_.get(), &FrmMain::Leaving);
     window_->SetPause([this, &calls, &open_throughout](microseconds) {
-        if (calls == 0) {
-            window_->close();
+        if (calls == 0 || calls == 2) {
+            window_->close();  // the game is said to be leaving once, however often it is asked
         } else if (calls == 3) {
             TheGame().SetMatchScore(3, 4);
         }
@@ -742,6 +744,7 @@ void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
     Press({52, 28});
     QCOMPARE(calls, 6);
     QVERIFY(open_throughout);
+    QCOMPARE(leaving.count(), 1);
     QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QVERIFY(!window_->isVisible());

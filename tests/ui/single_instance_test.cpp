@@ -85,6 +85,27 @@ class SingleInstanceTest : public QObject {
         QCOMPARE(asked, 0);
     }
 
+    // A game that stays on its way out longer than a start waits: the start is not the game (two
+    // would save over each other), nor was anything brought forward.
+    void AStartGivesUpOnAGameThatTakesTooLongToEnd() {
+        SingleInstance ending(File("pennix.ini"));
+        ending.Ending();
+        std::atomic<bool> done{false};
+        bool first = true;
+        bool handed_over = true;
+        std::unique_ptr<QThread> later(QThread::create([&] {
+            const SingleInstance start(File("pennix.ini"), std::chrono::seconds(1));
+            first = start.IsFirst();
+            handed_over = start.HandedOver();
+            done = true;
+        }));
+        later->start();
+        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+        later->wait();
+        QVERIFY(!first);
+        QVERIFY(!handed_over);
+    }
+
     // A game that takes each call without an answer, as an earlier version of the game does,
     // holds the file all the same.
     void AGameThatTakesCallsWithoutAnAnswerHoldsTheFile() {
