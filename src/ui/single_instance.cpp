@@ -66,11 +66,6 @@ enum class Call {
     kStillEnding,  // the game has been ending for longer than a start waits
 };
 
-// The first game answers with one byte once its event loop has taken the call. A game busy
-// saving before it ends never takes it: its listener closes with the call still waiting, which
-// the kernel reports as a reset, and the name is free. Anything else, a call taken without an
-// answer (as by an earlier version of the game) or no answer in time, leaves a game holding the
-// file: better none than two on one file.
 ssize_t ReceiveByte(int socket, timeval timeout, char& byte) {
     ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     ssize_t got = -1;
@@ -89,6 +84,11 @@ Call AwaitEnd(int socket, std::chrono::seconds longest_wait) {
     return ReceiveByte(socket, timeout, ignored) == 0 ? Call::kGone : Call::kStillEnding;
 }
 
+// The first game answers with one byte once its event loop has taken the call. A game busy
+// saving before it ends never takes it: its listener closes with the call still waiting, which
+// the kernel reports as a reset, and the name is free. Anything else, a call taken without an
+// answer (as by an earlier version of the game) or no answer in time, leaves a game holding the
+// file: better none than two on one file.
 Call AwaitAnswer(int socket, std::chrono::seconds longest_end_wait) {
     char answer = 0;
     const ssize_t got = ReceiveByte(socket, kCallTimeout, answer);
