@@ -42,5 +42,19 @@ if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
                         "project's version is ${PROJECT_VERSION}; add a <release> for it")
 endif()
 
-install(FILES ${PROJECT_SOURCE_DIR}/docs/man/pennix-arena.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/man/pennix.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# Manual pages are installed compressed, as Debian's policy asks and man(1) expects; gzip -n leaves
+# out the name and time, so the same page always gives the same bytes.
+foreach(page pennix-arena.1 pennix.6)
+    string(REGEX MATCH "[0-9]$" section ${page})
+    set(compressed ${CMAKE_BINARY_DIR}/man/${page}.gz)
+    add_custom_command(
+        OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+        COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/docs/man/${page}
+                ${compressed}
+        DEPENDS ${PROJECT_SOURCE_DIR}/docs/man/${page}
+        VERBATIM)
+    list(APPEND compressed_pages ${compressed})
+    install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${compressed_pages})

@@ -18,8 +18,8 @@ expected=(
     usr/share/icons/hicolor/32x32/apps/org.example.Pennix.png
     usr/share/icons/hicolor/48x48/apps/org.example.Pennix.png
     usr/share/icons/hicolor/scalable/apps/org.example.Pennix.svg
-    usr/share/man/man1/pennix-arena.1
-    usr/share/man/man6/pennix.6
+    usr/share/man/man1/pennix-arena.1.gz
+    usr/share/man/man6/pennix.6.gz
     usr/share/metainfo/org.example.Pennix.metainfo.xml
 )
 actual=$(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort)

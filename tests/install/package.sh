@@ -34,8 +34,8 @@ expected=$(printf '%s\n' \
     ./usr/share/icons/hicolor/32x32/apps/org.example.Pennix.png \
     ./usr/share/icons/hicolor/48x48/apps/org.example.Pennix.png \
     ./usr/share/icons/hicolor/scalable/apps/org.example.Pennix.svg \
-    ./usr/share/man/man1/pennix-arena.1 \
-    ./usr/share/man/man6/pennix.6 \
+    ./usr/share/man/man1/pennix-arena.1.gz \
+    ./usr/share/man/man6/pennix.6.gz \
     ./usr/share/metainfo/org.example.Pennix.metainfo.xml)
 diff <(echo "$expected") <(echo "$files") || fail "the package's files differ (< expected, > packaged)"
 
