@@ -123,10 +123,4 @@ constexpr std::array<Wall, kScanLength> MakeScanOrder() {
 
 inline constexpr std::array<Wall, kScanLength> kScanOrder = MakeScanOrder();
 
-// The box whose last side `wall` would draw, i.e. the wall is free and the other three are drawn.
-inline bool CompletesBox(const Board& board, const Wall& wall) {
-    const int walls = board(wall.x, wall.y).Walls;
-    return (walls & wall.side) == 0 && (walls | wall.side) == kClosed;
-}
-
 }  // namespace pennix

@@ -143,6 +143,23 @@ TEST_F(LookAheadTest, GreedyReplyTakesEverythingOnOfferInScanOrder) {
     EXPECT_FALSE(look.IsWallFreeInCopy({5, 8, kRight}));  // the chain's far end, taken last
 }
 
+TEST_F(LookAheadTest, AWallInTheCopyCreditsTheHumanWithEveryBoxItCloses) {
+    // (4, 4) and (5, 4) with every side drawn but the one they share.
+    const Board board = With(Board{}, {{4, 4, kTop},
+                                       {4, 4, kBottom},
+                                       {4, 4, kLeft},
+                                       {5, 4, kTop},
+                                       {5, 4, kBottom},
+                                       {5, 4, kRight}});
+    LookAhead look;
+    look.CopyBoardToScratch(board);
+    look.PlaceWallInCopy({4, 4, kTop});  // drawn already: nothing changes
+    EXPECT_EQ(look.CountHumanBoxesInCopy(), 0);
+    look.PlaceWallInCopy({5, 4, kLeft});
+    EXPECT_EQ(look.CountHumanBoxesInCopy(), 2);
+    EXPECT_FALSE(look.IsWallFreeInCopy({4, 4, kRight}));  // the same wall, seen from the left
+}
+
 TEST_F(LookAheadTest, LeastLossWallGivesAwayTheShortestChainFirstInScanOrder) {
     Load(ParseBoard(testing::kThreeChainsInTheTopRow));
     const auto least = opponent.Look().FindLeastLossWall(game);
