@@ -15,11 +15,12 @@ namespace {
 // of a chain; earlier, keeping control is worth less than the boxes.
 constexpr int kLeaveTwoMinimumOwned = kBoxes / 5;
 // With two boxes left, handing them over would simply lose them.
-constexpr int kLeaveTwoLastBoxes = kBoxes - 2;
+constexpr int kOwnedWithTwoLeft = kBoxes - 2;
 constexpr int kNoGainYet = 999;
 constexpr std::int16_t kNotWeighed = -1;
 
-// By side bit: the step to the box across that side, and the same wall's bit on that box.
+// By side bit: the step to the box across that side (a row of the scratch board is kColumns + 2
+// cells, frame included), and the same wall's bit on that box.
 constexpr std::array<int, 9> kStepAcross = {0, -1, 1, 0, -(kColumns + 2), 0, 0, 0, kColumns + 2};
 constexpr std::array<std::uint8_t, 9> kSideAcross = {0, kRight, kLeft, 0, kBottom, 0, 0, 0, kTop};
 
@@ -127,28 +128,30 @@ void LookAhead::MarkCorridors() {
     int corridors = 0;
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
-            if (WallCount(scratch_board_[Cell(x, y)]) != 2 || corridor_of_[Cell(x, y)] != 0) {
-                continue;
-            }
-            ++corridors;
-            corridor_of_[Cell(x, y)] = static_cast<std::uint8_t>(corridors);
-            pending_[0] = static_cast<std::uint8_t>(Cell(x, y));
-            pending_count_ = 1;
-            while (pending_count_ > 0) {
-                const int cell = pending_[--pending_count_];
-                for (const int side : {kTop, kBottom, kLeft, kRight}) {
-                    const int next = cell + kStepAcross[side];
-                    // Frame cells have every side drawn, so they never join a corridor.
-                    if ((scratch_board_[cell] & side) == 0 &&
-                        WallCount(scratch_board_[next]) == 2 && corridor_of_[next] == 0) {
-                        corridor_of_[next] = static_cast<std::uint8_t>(corridors);
-                        pending_[pending_count_++] = static_cast<std::uint8_t>(next);
-                    }
-                }
+            if (WallCount(scratch_board_[Cell(x, y)]) == 2 && corridor_of_[Cell(x, y)] == 0) {
+                FloodCorridor(Cell(x, y), ++corridors);
             }
         }
     }
     gain_by_corridor_.fill(kNotWeighed);
+}
+
+void LookAhead::FloodCorridor(int start, int corridor) {
+    corridor_of_[start] = static_cast<std::uint8_t>(corridor);
+    pending_[0] = static_cast<std::uint8_t>(start);
+    pending_count_ = 1;
+    while (pending_count_ > 0) {
+        const int cell = pending_[--pending_count_];
+        for (const int side : {kTop, kBottom, kLeft, kRight}) {
+            const int next = cell + kStepAcross[side];
+            // Frame cells have every side drawn, so they never join a corridor.
+            if ((scratch_board_[cell] & side) == 0 && WallCount(scratch_board_[next]) == 2 &&
+                corridor_of_[next] == 0) {
+                corridor_of_[next] = static_cast<std::uint8_t>(corridor);
+                pending_[pending_count_++] = static_cast<std::uint8_t>(next);
+            }
+        }
+    }
 }
 
 int LookAhead::TrialGain(const Wall& wall) {
@@ -179,7 +182,7 @@ int LookAhead::TrialGain(const Wall& wall) {
 
 std::optional<Wall> LookAhead::FindLeaveTwoBoxes(const Game& game) {
     const int owned = game.HumanBoxes() + game.ComputerBoxes();
-    if (owned < kLeaveTwoMinimumOwned || owned == kLeaveTwoLastBoxes || game.GameOver()) {
+    if (owned < kLeaveTwoMinimumOwned || owned == kOwnedWithTwoLeft || game.GameOver()) {
         return std::nullopt;
     }
     PrepareReply(game.Board());

@@ -55,6 +55,8 @@ class LookAhead {
     // corridor opens the whole of it, and what is taken beyond its two ends depends only on those
     // ends being drawn, so every wall of a corridor wins the same: one trial weighs them all.
     void MarkCorridors();
+    // Gives `corridor` to the box at `start` and every two-sided box joined to it.
+    void FloodCorridor(int start, int corridor);
     // The boxes the human wins after the wall: the reply's own plus what the wall opens.
     int TrialGain(const Wall& wall);
     void DrawSide(int cell, int side);

@@ -124,8 +124,10 @@ void Opponent::ListSafeWalls() {
         return;
     }
     // A free side is safe when its box has at most one side drawn and so has the box across it,
-    // if any: neither is then left with three. Visiting the boxes and their sides in scan order
-    // keeps the list in scan order.
+    // if any: neither is then left with three. This is IsUnsafeWall's rule, applied box by box
+    // rather than wall by wall because every level asks for the list on every pass and a box with
+    // two sides rules out its four walls at once; the differential test holds the two equal.
+    // Visiting the boxes and their sides in scan order keeps the list in scan order.
     const Board& board = game_.Board();
     const auto sides_of = [&board](int x, int y) {
         return x < 1 || x > kColumns || y < 1 || y > kRows ? 0 : WallCount(board(x, y).Walls);
