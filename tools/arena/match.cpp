@@ -16,8 +16,6 @@ namespace pennix::arena {
 
 namespace {
 
-// 10 walls in each of 9 dot rows, 11 in each of 8 box rows.
-constexpr int kWallsInGame = kColumns * kDotRows + kDotColumns * kRows;
 constexpr double kZ95 = 1.96;
 
 using Clock = std::chrono::steady_clock;
@@ -91,13 +89,12 @@ std::uint64_t GameSeed(std::uint64_t match_seed, std::int64_t index) {
 GameOutcome PlayGame(Level first, Level second, std::uint64_t seed, ThinkingTime& first_time,
                      ThinkingTime& second_time) {
     Game game;
-    game.NewGame();
     game.Random().Seed(seed);
     Opponent opponent(game);
     // Every pass draws exactly one wall, so a game has at most this many; more would be a fault
     // in a level, and a match must report it rather than spin.
     for (int walls = 0; !game.GameOver(); ++walls) {
-        if (walls == kWallsInGame) {
+        if (walls == kWallCount) {
             throw std::logic_error("a level drew no wall: the game did not end after every wall");
         }
         const bool first_to_move = game.CurrentPlayer() == kHuman;

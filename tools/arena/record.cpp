@@ -85,6 +85,17 @@ std::variant<std::int16_t, std::string> ParseSide(std::string_view field) {
     return "unknown side " + Quoted(field) + " (expected top, bottom, left or right)";
 }
 
+// "3 5 right": a wall as a record writes it.
+std::string WallText(const Wall& wall) {
+    std::string_view side = "?";
+    for (const SideName& entry : kSideNames) {
+        if (entry.side == wall.side) {
+            side = entry.name;
+        }
+    }
+    return std::to_string(wall.x) + " " + std::to_string(wall.y) + " " + std::string(side);
+}
+
 }  // namespace
 
 RecordLine ParseRecordLine(std::string_view line) {
@@ -115,16 +126,6 @@ RecordLine ParseRecordLine(std::string_view line) {
 
 std::string RecordError::Text() const {
     return "line " + std::to_string(line) + ": " + message;
-}
-
-std::string WallText(const Wall& wall) {
-    std::string_view side = "?";
-    for (const SideName& entry : kSideNames) {
-        if (entry.side == wall.side) {
-            side = entry.name;
-        }
-    }
-    return std::to_string(wall.x) + " " + std::to_string(wall.y) + " " + std::string(side);
 }
 
 std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {

@@ -33,7 +33,4 @@ struct RecordError {
 // first line that cannot be read or whose wall is not free.
 std::optional<RecordError> PlayRecord(std::istream& record, Game& game);
 
-// "3 5 right": a wall as a record writes it.
-std::string WallText(const Wall& wall);
-
 }  // namespace pennix::arena

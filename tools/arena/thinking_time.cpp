@@ -10,8 +10,6 @@ namespace pennix::arena {
 namespace {
 
 constexpr double kNanosecondsPerMicrosecond = 1000.0;
-constexpr int kExactBits = 7;  // 2^7 = 128 ns kept exactly
-constexpr int kSubBucketBits = 6;
 
 }  // namespace
 

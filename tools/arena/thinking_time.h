@@ -20,9 +20,13 @@ class ThinkingTime {
     double PercentileMicroseconds(double q) const;
 
   private:
-    static constexpr int kExactBelow = 128;
-    static constexpr int kSubBuckets = 64;
-    static constexpr int kBuckets = kExactBelow + (64 - 7) * kSubBuckets;
+    // Times below 2^kExactBits ns are kept exactly; above, each power of two is split into
+    // 2^kSubBucketBits buckets, one for each of the 64 - kExactBits powers left in 64 bits.
+    static constexpr int kExactBits = 7;
+    static constexpr int kSubBucketBits = 6;
+    static constexpr int kExactBelow = 1 << kExactBits;
+    static constexpr int kSubBuckets = 1 << kSubBucketBits;
+    static constexpr int kBuckets = kExactBelow + (64 - kExactBits) * kSubBuckets;
 
     static int BucketOf(std::uint64_t nanoseconds);
     static double MiddleOf(int bucket);
