@@ -155,6 +155,40 @@ WritePlace FindWritePlace(std::string_view text, std::string_view section, std::
     return place;
 }
 
+std::string ReplaceValue(std::string_view text, const Line& line, std::string_view value) {
+    const std::size_t value_start = line.offset + ParseLine(line.body).value_offset;
+    std::string result(text.substr(0, value_start));
+    result.append(value).append(text.substr(line.offset + line.body.size()));
+    return result;
+}
+
+// After `last_line`, the section's last non-blank line.
+std::string InsertKeyLine(std::string_view text, const Line& last_line, std::string_view key_line) {
+    // The line before it decides the new line's end: a lone CR copied from elsewhere would
+    // join a LF that follows into one CRLF, and a blank line would be lost. A last line without
+    // an end, at the end of the text, gets the text's own first.
+    const std::size_t insert_at = last_line.Next();
+    const bool ends_text = last_line.end.empty();
+    const std::string_view line_end = ends_text ? LineEndOf(text) : last_line.end;
+    std::string result(text.substr(0, insert_at));
+    result.append(ends_text ? line_end : "").append(key_line).append(line_end);
+    result.append(text.substr(insert_at));
+    return result;
+}
+
+std::string AppendSection(std::string_view text, std::string_view section,
+                          std::string_view key_line) {
+    const std::string_view line_end = LineEndOf(text);
+    std::string result(text);
+    if (text.size() > FirstLineOffset(text) &&
+        kLineBreaks.find(text.back()) == std::string_view::npos) {
+        result.append(line_end);
+    }
+    result.append("[").append(section).append("]").append(line_end);
+    result.append(key_line).append(line_end);
+    return result;
+}
+
 }  // namespace
 
 std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
@@ -183,39 +217,15 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
         !CanWriteKey(key)) {
         return std::nullopt;
     }
-    const std::string_view line_end = LineEndOf(text);
     const std::string key_line = std::string(key) + "=" + std::string(value);
     const WritePlace place = FindWritePlace(text, section, key);
-
-    std::string result;
     if (place.key_line) {
-        const Line& line = *place.key_line;
-        const std::size_t value_start = line.offset + ParseLine(line.body).value_offset;
-        result.append(text.substr(0, value_start)).append(value);
-        result.append(text.substr(line.offset + line.body.size()));
-        return result;
+        return ReplaceValue(text, *place.key_line, value);
     }
     if (place.section_found) {
-        const std::size_t insert_at = place.last_line.Next();
-        result.append(text.substr(0, insert_at));
-        if (place.last_line.end.empty()) {
-            result.append(line_end);
-        }
-        // The line before it decides the new line's end: a lone CR copied from elsewhere would
-        // join a LF that follows into one CRLF, and a blank line would be lost.
-        const std::string_view new_line_end =
-            place.last_line.end.empty() ? line_end : place.last_line.end;
-        result.append(key_line).append(new_line_end).append(text.substr(insert_at));
-        return result;
+        return InsertKeyLine(text, place.last_line, key_line);
     }
-    result.append(text);
-    if (text.size() > FirstLineOffset(text) &&
-        kLineBreaks.find(text.back()) == std::string_view::npos) {
-        result.append(line_end);
-    }
-    result.append("[").append(section).append("]").append(line_end);
-    result.append(key_line).append(line_end);
-    return result;
+    return AppendSection(text, section, key_line);
 }
 
 }  // namespace pennix

@@ -19,8 +19,7 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
 // the end. Every other byte stays as it was; an added key line takes the line end of the line
 // before it, other added lines the text's first line end, or CRLF when it has none. Empty, and
 // nothing changed, when a name or the value holds CR, LF or NUL, or when the key could not be read
-// back as the same key (blank, holding "=", or opening with ";" or
-// "[").
+// back as the same key (blank, holding "=", or opening with ";" or "[").
 std::optional<std::string> SetIniValue(std::string_view text, std::string_view section,
                                        std::string_view key, std::string_view value);
 

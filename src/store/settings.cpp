@@ -128,7 +128,8 @@ class NumberScanner {
         return whole + (round_up ? 1 : 0);
     }
 
-    bool TakeMinus() {
+    // Skips a leading sign, plus or minus; true when it was a minus.
+    bool TakeSign() {
         const char sign = Peek();
         if (sign == '-' || sign == '+') {
             Take();
@@ -218,7 +219,7 @@ std::string NumberText(std::int16_t value) {
 
 std::int16_t NumberFromText(std::string_view text) {
     NumberScanner scanner(text);
-    const bool negative = scanner.TakeMinus();
+    const bool negative = scanner.TakeSign();
     const std::int64_t magnitude = scanner.RoundedMagnitude();
     const std::int64_t value = negative ? -magnitude : magnitude;
     return static_cast<std::int16_t>(std::clamp<std::int64_t>(
