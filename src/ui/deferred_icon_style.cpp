@@ -1,3 +1,5 @@
+// Standard icons handed out unread and read on first paint, so building the menu bar loads no
+// image-format plugins.
 #include "deferred_icon_style.h"
 
 #include <QApplication>

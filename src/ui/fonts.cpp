@@ -1,4 +1,5 @@
-// Each design face is tried after its metric-compatible free twin, then the generic style.
+// Each of the game's own faces is tried after its metric-compatible free twin, then the generic
+// style.
 #include "fonts.h"
 
 #include <QStringList>

@@ -9,14 +9,15 @@ Wall MakeWall(int x, int y, std::int16_t side) {
     return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
 }
 
-// The gap to the right of each dot. The counters of dot a are its column + 1 and row + 1.
+// The gap to the right of each dot: the top of the box below it, or in the last dot row the
+// bottom of the box above it.
 std::optional<Wall> HorizontalGap(const DotRects& dots, float x, float y) {
-    for (int a = 0; a < kDotCount - 1; ++a) {
-        const int column = a % kDotColumns + 1;
-        const int row = a / kDotColumns + 1;
-        const DotRect& dot = dots[a];
+    for (int i = 0; i < kDotCount - 1; ++i) {
+        const int column = i % kDotColumns + 1;
+        const int row = i / kDotColumns + 1;
+        const DotRect& dot = dots[i];
         const bool inside =
-            dot.Right() < x && x < dots[a + 1].left && dot.top < y && y < dot.Bottom();
+            dot.Right() < x && x < dots[i + 1].left && dot.top < y && y < dot.Bottom();
         // A dot at the end of a row has no gap to its right; should the dots ever be laid out so
         // that one seems to, it must not name a box past the last column.
         if (!inside || column > kColumns) {

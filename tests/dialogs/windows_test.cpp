@@ -313,7 +313,7 @@ class WindowsTest : public QObject {
         QCOMPARE(picture, QSize(164, 191));
     }
 
-    // The design's black and blue texts on a light desktop; on a dark one, whose background would
+    // The game's black and blue texts on a light desktop; on a dark one, whose background would
     // swallow them, the desktop's own text and link colours (Breeze Dark's here).
     void fixedTextColoursGiveWayOnADarkDesktop() {
         const QPalette light = QApplication::palette();

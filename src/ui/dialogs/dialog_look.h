@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace pennix {
 
-// The design's dialog face, MS Sans Serif, as its free look-alike at the pixel size a 96-dpi
+// The game's dialog face, MS Sans Serif, as its free look-alike at the pixel size a 96-dpi
 // screen gives 8.25 pt; `pixels` sets another size of the same face.
 QFont DialogFont(int pixels = 11);
 
@@ -33,19 +33,19 @@ class FixedDialog : public QDialog {
     Escape escape_;
 };
 
-// A plain-text label at a pixel rectangle. Like the design's labels, its text starts at the top
-// left and wraps within the width; what does not fit is cut off.
+// A plain-text label at a pixel rectangle. As in all the game's windows, its text starts at the
+// top left and wraps within the width; what does not fit is cut off.
 QLabel* AddLabel(QWidget* parent, const char* name, const QRect& area, const QString& text);
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QRect& area,
                        const QString& caption);
 
-// `colour` where it can be read on `background`, otherwise `fallback`. The design's fixed
+// `colour` where it can be read on `background`, otherwise `fallback`. The game's fixed
 // colours were chosen for a light desktop; a dark one may put them on its own dark background,
-// or its light text on the design's fixed light one.
+// or its light text on the game's fixed light one.
 QColor ReadableColour(const QColor& colour, const QColor& background, const QColor& fallback);
 
-// Gives the widget the design's text colour, or, where that cannot be read on the widget's
+// Gives the widget the game's own text colour, or, where that cannot be read on the widget's
 // background, the desktop's own colour for `fallback`.
 void SetTextColour(QWidget* widget, const QColor& colour,
                    QPalette::ColorRole fallback = QPalette::WindowText);
