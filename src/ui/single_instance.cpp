@@ -23,7 +23,8 @@ namespace {
 
 // A later start waits this long at most for the first game to take its call.
 constexpr timeval kCallTimeout{2, 0};
-// The first game binds its name a moment before it listens; a start in between is refused.
+// The first game binds its name a moment before it listens, and one that ends lets go of it: a
+// start that finds the name taken and is then refused tries the name again.
 constexpr int kCallAttempts = 20;
 constexpr auto kBetweenAttempts = std::chrono::milliseconds(10);
 // A game that ends with a call waiting frees its name; another may take it first, once or twice.
@@ -60,10 +61,11 @@ bool PeerIsThisUser(int socket) {
 }
 
 enum class Call {
-    kAnswered,     // a game of this user has the call and comes forward
-    kNoGame,       // nobody listens, or another user does
-    kGone,         // the game ended with the call waiting, and its name is free now
-    kStillEnding,  // the game has been ending for longer than a start waits
+    kAnswered,      // a game of this user has the call and comes forward
+    kNoGame,        // nobody listens, or another user does
+    kGone,          // the game ended with the call waiting, and its name is free now
+    kStillEnding,   // the game has been ending for longer than a start waits
+    kNotListening,  // the name is bound, or was a moment ago, but nobody takes calls on it
 };
 
 ssize_t ReceiveByte(int socket, timeval timeout, char& byte) {
@@ -99,43 +101,54 @@ Call AwaitAnswer(int socket, std::chrono::seconds longest_end_wait) {
 }
 
 Call CallFirstGame(const SocketAddress& address, std::chrono::seconds longest_end_wait) {
-    for (int attempt = 0; attempt < kCallAttempts; ++attempt) {
-        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (socket < 0) {
-            return Call::kNoGame;
-        }
-        // Blocking, so that a full backlog is waited out rather than taken for no game.
-        ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
-        const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
-        const int error = errno;
-        Call call = Call::kNoGame;
-        if (connected && PeerIsThisUser(socket)) {
-            call = AwaitAnswer(socket, longest_end_wait);
-        }
-        ::close(socket);
-        if (connected || error != ECONNREFUSED) {
-            return call;
-        }
-        std::this_thread::sleep_for(kBetweenAttempts);
-    }
-    return Call::kNoGame;
-}
-
-// Takes the name, leaving its socket in `listener`, or else calls the game that holds it.
-// Without a socket the game still runs, as it would have without the claim.
-Call Claim(const SocketAddress& address, std::chrono::seconds longest_end_wait, int& listener) {
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0) {
         return Call::kNoGame;
     }
-    if (::bind(socket, AsGeneric(address), address.length) == 0 &&
-        ::listen(socket, SOMAXCONN) == 0) {
-        listener = socket;
-        return Call::kNoGame;
+    // Blocking, so that a full backlog is waited out rather than taken for no game.
+    ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
+    const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
+    const int error = errno;
+    Call call = Call::kNoGame;
+    if (connected && PeerIsThisUser(socket)) {
+        call = AwaitAnswer(socket, longest_end_wait);
+    } else if (!connected && error == ECONNREFUSED) {
+        call = Call::kNotListening;
     }
-    const bool name_taken = errno == EADDRINUSE;
     ::close(socket);
-    return name_taken ? CallFirstGame(address, longest_end_wait) : Call::kNoGame;
+    return call;
+}
+
+// Takes the name, leaving its socket in `listener`, or else calls the game that holds it.
+// Without a socket the game still runs, as it would have without the claim. A name that nobody
+// listens on belongs to a game between its bind and its listen, or was let go of by a game that
+// ended after this start found it taken: the name is tried again, so that this start does not
+// run beside the next one without a claim.
+Call Claim(const SocketAddress& address, std::chrono::seconds longest_end_wait, int& listener) {
+    for (int attempt = 0; attempt < kCallAttempts; ++attempt) {
+        if (attempt > 0) {
+            std::this_thread::sleep_for(kBetweenAttempts);
+        }
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (socket < 0) {
+            return Call::kNoGame;
+        }
+        if (::bind(socket, AsGeneric(address), address.length) == 0 &&
+            ::listen(socket, SOMAXCONN) == 0) {
+            listener = socket;
+            return Call::kNoGame;
+        }
+        const bool name_taken = errno == EADDRINUSE;
+        ::close(socket);
+        if (!name_taken) {
+            return Call::kNoGame;
+        }
+        const Call call = CallFirstGame(address, longest_end_wait);
+        if (call != Call::kNotListening) {
+            return call;
+        }
+    }
+    return Call::kNoGame;
 }
 
 }  // namespace

@@ -126,6 +126,22 @@ class SingleInstanceTest : public QObject {
         QVERIFY(!start.IsFirst());
     }
 
+    // A start that finds the name taken, and then nobody listening on it, as when the game that
+    // held it ends in between, takes the name itself: a game without the claim would let the next
+    // start run beside it.
+    void AStartTakesTheNameFreedBeforeItsCall() {
+        const int bound = Bind(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(bound >= 0);
+        std::thread ending([bound] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ::close(bound);
+        });
+        const SingleInstance start(File("pennix.ini"));
+        ending.join();
+        QVERIFY(start.IsFirst());
+        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
+    }
+
     // A link to a file not made yet: the first game makes it, and a later start reaches it
     // through the link or directly.
     void ALinkToAFileNotMadeYetIsThatFilesGame() {
@@ -203,17 +219,27 @@ class SingleInstanceTest : public QObject {
         ::_exit(0);
     }
 
-    // A listening socket under the claim's name, standing in for a game that handles calls its
-    // own way; -1 when the name cannot be had.
-    static int Listen(const std::string& name) {
+    // A socket bound to the claim's name that does not listen (yet); -1 when the name cannot be
+    // had.
+    static int Bind(const std::string& name) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::memcpy(address.sun_path + 1, name.data(), name.size());
         const auto length =
             static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
         const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
-            ::listen(socket, 8) != 0) {
+        if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
+            ::close(socket);
+            return -1;
+        }
+        return socket;
+    }
+
+    // A listening socket under the claim's name, standing in for a game that handles calls its
+    // own way; -1 when the name cannot be had.
+    static int Listen(const std::string& name) {
+        const int socket = Bind(name);
+        if (socket >= 0 && ::listen(socket, 8) != 0) {
             ::close(socket);
             return -1;
         }
