@@ -9,6 +9,8 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -16,6 +18,9 @@ namespace pennix {
 namespace {
 
 constexpr int kTemporaryNameAttempts = 100;
+// A temporary file's name repeats at most this much of the file's own name, so that it stays
+// within the system's 255 bytes however long the file's name is.
+constexpr std::size_t kNameKeptInTemporary = 64;
 
 // Closes the descriptor it holds when it goes out of scope.
 class Descriptor {
@@ -76,16 +81,20 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Opened with mode 0666 so that a new file gets the permissions the user's umask gives it.
-std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path& file, int& fd) {
+// A new file is opened with mode 0666, so that it gets the permissions the user's umask gives it;
+// one that replaces a file is opened for its owner alone until it has that file's owner and mode,
+// so that nobody the old file kept out can open it in between and read what is written.
+std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path& file, mode_t mode,
+                                                     int& fd) {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path directory =
         file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const std::string name = "." + file.filename().string() + ".tmp-" +
-                                 std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const std::string name = "." + file.filename().string().substr(0, kNameKeptInTemporary) +
+                                 ".tmp-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(counter++);
         std::filesystem::path temporary = directory / name;
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             return temporary;
         }
@@ -96,8 +105,8 @@ std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path
     return std::nullopt;
 }
 
+// The mode last: a change of owner may clear some of its bits.
 void KeepOwnerAndMode(int fd, const struct stat& old) {
-    ::fchmod(fd, old.st_mode & 07777);
     if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
         // Only a privileged process may give a file away; otherwise the new owner is the writer.
         // A member of the file's group may still keep the group, which shares it with the others.
@@ -105,6 +114,7 @@ void KeepOwnerAndMode(int fd, const struct stat& old) {
             [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
         }
     }
+    ::fchmod(fd, old.st_mode & 07777);
 }
 
 // Makes the rename itself durable; a failure here loses nothing already on disk.
@@ -138,9 +148,12 @@ FileContents ReadSmallFile(const std::filesystem::path& file, std::size_t limit)
         if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
             return {FileStatus::kFailed, {}};
         }
-        // One byte past the limit tells a file of exactly `limit` bytes from a longer one.
+        // One byte past the limit tells a file of exactly `limit` bytes from a longer one; no
+        // file is longer than the largest limit.
+        const std::size_t wanted =
+            limit < std::numeric_limits<std::size_t>::max() ? limit + 1 : limit;
         FileContents contents{FileStatus::kWhole, {}};
-        if (!ReadInto(fd.get(), contents.bytes, limit + 1)) {
+        if (!ReadInto(fd.get(), contents.bytes, wanted)) {
             return {FileStatus::kFailed, {}};
         }
         if (contents.bytes.size() > limit) {
@@ -191,7 +204,8 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) noex
             return false;
         }
         int raw_fd = -1;
-        const std::optional<std::filesystem::path> temporary = CreateTemporary(*target, raw_fd);
+        const std::optional<std::filesystem::path> temporary =
+            CreateTemporary(*target, exists ? 0600 : 0666, raw_fd);
         if (!temporary) {
             return false;
         }

@@ -1,0 +1,62 @@
+// ReadSmallFile and ReplaceFile at the edges of what the system allows.
+#include "store/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "scratch_directory.h"
+
+namespace pennix {
+namespace {
+
+using AtomicFileTest = ScratchDirectoryTest;
+
+// A file name may be as long as 255 bytes; the temporary file beside it must fit all the same.
+TEST_F(AtomicFileTest, AFileWithTheLongestNameIsReplacedAndCreated) {
+    const std::string longest(255, 'n');
+    EXPECT_TRUE(ReplaceFile(Path(longest), "new"));
+    EXPECT_EQ(ReadBytes(Path(longest)), "new");
+    EXPECT_TRUE(ReplaceFile(Path(longest), "newer"));
+    EXPECT_EQ(ReadBytes(Path(longest)), "newer");
+
+    // Through a link, as a pennix.ini that names a file elsewhere.
+    const std::string linked(250, 'l');
+    std::filesystem::create_symlink(linked, Path("pennix.ini"));
+    EXPECT_TRUE(ReplaceFile(Path("pennix.ini"), "[O]\r\n"));
+    EXPECT_EQ(ReadBytes(Path(linked)), "[O]\r\n");
+    EXPECT_EQ(Names(), (std::vector<std::string>{linked, longest, "pennix.ini"}));
+}
+
+// A new file gets what the player's umask allows; a replaced one keeps its own mode whatever the
+// umask would take away.
+TEST_F(AtomicFileTest, ModesFollowTheUmaskForNewFilesAndTheOldFileOtherwise) {
+    const mode_t umask_before = ::umask(027);
+    EXPECT_TRUE(ReplaceFile(Path("new.ini"), "new"));
+    WriteBytes(Path("shared.ini"), "old");
+    ::chmod(Path("shared.ini").c_str(), 0664);
+    EXPECT_TRUE(ReplaceFile(Path("shared.ini"), "newer"));
+    ::umask(umask_before);
+
+    struct stat info {};
+    ASSERT_EQ(::stat(Path("new.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    ASSERT_EQ(::stat(Path("shared.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
+}
+
+// No limit is so large that one byte past it wraps round to nothing read.
+TEST_F(AtomicFileTest, TheLargestLimitReadsTheWholeFile) {
+    WriteBytes(Path("small"), "hello");
+    const FileContents contents =
+        ReadSmallFile(Path("small"), std::numeric_limits<std::size_t>::max());
+    EXPECT_EQ(contents.status, FileStatus::kWhole);
+    EXPECT_EQ(contents.bytes, "hello");
+}
+
+}  // namespace
+}  // namespace pennix
