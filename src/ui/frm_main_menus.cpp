@@ -37,7 +37,9 @@ QMenu* FrmMain::CreateFileMenu() {
     menu->menuAction()->setObjectName("File");
     AddEntry(menu, "mnuNewGame", "&New Game", &FrmMain::mnuNewGame_Click)->setShortcut(Qt::Key_F2);
     AddSeparator(menu, "sep1");
-    AddEntry(menu, "mnuExit", "E&xit", &FrmMain::mnuExit_Click);
+    // Exit is a request to close, as the close box makes, and is not held as a command: held, the
+    // game would not be leaving while it waited, and windows chosen before it would open.
+    connect(AddEntry(menu, "mnuExit", "E&xit"), &QAction::triggered, this, &FrmMain::mnuExit_Click);
     return menu;
 }
 
@@ -121,9 +123,9 @@ void FrmMain::mnuNewGame_Click() {
     RefreshBoard();
 }
 
-// Held during a reply, Exit drops what was chosen after it, as a held close does.
+// During a reply, or behind commands held during one, the close waits for them and drops what is
+// chosen after it (closeEvent).
 void FrmMain::mnuExit_Click() {
-    held_commands_.clear();
     close();
 }
 

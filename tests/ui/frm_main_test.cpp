@@ -146,6 +146,8 @@ class FrmMainTest : public QObject {
     void ExitHeldDuringTheReplyDropsWhatComesAfterIt();
     void ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut();
     void LateNewsShowsDuringAReplyButNotOnTheWayOut();
+    void ExitHeldBehindCommandsOpensNoWindowOnTheWayOut();
+    void AClosedWindowIsNeitherClosedNorSavedAgain();
     void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
 
   private:
@@ -861,6 +863,69 @@ void FrmMainTest::LateNewsShowsDuringAReplyButNotOnTheWayOut() {
     }
     QCOMPARE(shown, QStringList({"first"}));
     QVERIFY(!window_->isVisible());
+}
+
+// File > Exit chosen during a reply is a close request like the close box's: the game is said to
+// be leaving at once, and About, chosen before it, does not open on the way out. Chosen while
+// About, held, is open, it keeps "Reset scores ...", held behind About, from asking.
+void FrmMainTest::ExitHeldBehindCommandsOpensNoWindowOnTheWayOut() {
+    for (const bool exit_under_about : {false, true}) {
+        OpenWindow();
+        TheGame().SetMatchScore(3, 4);
+        const QSignalSpy leaving(window_.get(), &FrmMain::Leaving);
+        int leaving_during_the_reply = -1;
+        window_->SetPause([&, calls = 0](microseconds) mutable {
+            if (calls++ == 0) {
+                Entry("mnuAbout")->trigger();
+                Entry(exit_under_about ? "mnuResetscores" : "mnuExit")->trigger();
+                leaving_during_the_reply = static_cast<int>(leaving.count());
+            }
+        });
+        QStringList opened;
+        auto* watch = new QTimer(this);
+        connect(watch, &QTimer::timeout, watch, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened << modal->objectName();
+                if (exit_under_about && opened.size() == 1) {
+                    Entry("mnuExit")->trigger();
+                }
+                modal->close();
+            }
+        });
+        watch->start(5);
+        Press({52, 28});
+        watch->deleteLater();
+        QCOMPARE(leaving_during_the_reply, exit_under_about ? 0 : 1);
+        QCOMPARE(leaving.count(), 1);
+        QCOMPARE(opened, exit_under_about ? QStringList{"frmAbout"} : QStringList());
+        QVERIFY(!window_->isVisible());
+        const Settings saved =
+            LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+        QCOMPARE(saved.human_wins, std::int16_t(3));
+        QCOMPARE(saved.computer_wins, std::int16_t(4));
+    }
+}
+
+// The window system may send a close to a window that has just closed (the close box pressed
+// twice, a signal and the close box together), and a desktop-wide menu may still offer Exit:
+// the game has said its last word, and the file, which another game may own by now, stays as it is.
+// Qt gives up a closed window's platform window, so neither reaches closeEvent again.
+void FrmMainTest::AClosedWindowIsNeitherClosedNorSavedAgain() {
+    const QSignalSpy closed(window_.get(), &FrmMain::Closed);
+    window_->close();
+    QCOMPARE(closed.count(), 1);
+    const QString path = settings_directory_.filePath("pennix.ini");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Options]\nLevel=Easy\n");
+    }
+    window_->close();
+    Entry("mnuExit")->trigger();
+    QCOMPARE(closed.count(), 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[Options]\nLevel=Easy\n"));
 }
 
 void FrmMainTest::PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive() {
