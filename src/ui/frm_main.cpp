@@ -223,16 +223,16 @@ void FrmMain::SaveSettingsUnlessClosed() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    // A close request that arrives while the computer is replying is carried out once the reply
-    // is over, so the game is left, and saved, in a state between two moves; and after what was
-    // chosen before it and still waits. It drops what comes after it.
-    // Meanwhile nothing opens a window: ending, as at a logout, must not wait on a question.
+    // From the first close request on, nothing opens a window: ending, as at a logout, must not
+    // wait on a question, and a link's late failure has nobody left to tell.
+    if (!leaving_) {
+        leaving_ = true;
+        emit Leaving();
+    }
+    // During a reply, or while commands held during one still wait, the close waits for them, so
+    // the game is saved between two moves; anything chosen after it is dropped.
     if (replying_ || !held_commands_.empty()) {
         event->ignore();
-        if (!leaving_) {
-            leaving_ = true;
-            emit Leaving();
-        }
         WhenIdle([this] {
             held_commands_.clear();
             close();

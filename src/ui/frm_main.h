@@ -96,8 +96,8 @@ class FrmMain : public QMainWindow, public GameView {
     void cmdRandom_Click();
 
   signals:
-    // A close waits for the computer's reply, or for commands held during it: the game is
-    // ending, but has not saved yet.
+    // The first close request: the game is ending, but has not saved yet (a close waits for the
+    // computer's reply and for commands held during it).
     void Leaving();
     // The window has closed and saved for the last time.
     void Closed();

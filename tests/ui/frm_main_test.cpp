@@ -863,6 +863,14 @@ void FrmMainTest::LateNewsShowsDuringAReplyButNotOnTheWayOut() {
     }
     QCOMPARE(shown, QStringList({"first"}));
     QVERIFY(!window_->isVisible());
+
+    // Closed at once, between replies: the game is leaving as well, and says so once.
+    OpenWindow();
+    const QSignalSpy leaving(window_.get(), &FrmMain::Leaving);
+    window_->close();
+    ShowLateNews(window_.get(), "third");
+    QVERIFY(window_->findChildren<QMessageBox*>().isEmpty());
+    QCOMPARE(leaving.count(), 1);
 }
 
 // File > Exit chosen during a reply is a close request like the close box's: the game is said to
