@@ -166,12 +166,7 @@ DotRects FrmMain::DotRectangles() const {
 
 void FrmMain::Form_Load() {
     CentreOnScreen();
-    for (QAction* entry : {mnuEasy_, mnuMedium_, mnuHard_, mnuGenius_, mnuSpeedSlow_,
-                           mnuSpeedMedium_, mnuSpeedFast_}) {
-        entry->setChecked(false);
-    }
     mnuNewGame_Click();
-    RefreshBoard();
     RestoreSettings();
 }
 

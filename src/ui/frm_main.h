@@ -144,6 +144,9 @@ class FrmMain : public QMainWindow, public GameView {
 
     void SelectLevel(QAction* chosen);
     void SelectSpeed(QAction* chosen);
+    // The entries in the order of the stored names, kLevelTexts and kSpeedTexts.
+    std::array<QAction*, 4> LevelEntries() const;
+    std::array<QAction*, 3> SpeedEntries() const;
 
     std::filesystem::path settings_file_;
     pennix::Game game_;

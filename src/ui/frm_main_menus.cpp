@@ -2,8 +2,10 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <span>
 
 #include "frm_main.h"
+#include "store/settings.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_author.h"
 #include "ui/dialogs/frm_register.h"
@@ -15,11 +17,28 @@ namespace pennix {
 namespace {
 
 // Checks `chosen` and unchecks the rest of its group, in the group's order.
-void CheckOnly(QAction* chosen, std::initializer_list<QAction*> group) {
+void CheckOnly(QAction* chosen, std::span<QAction* const> group) {
     for (QAction* entry : group) {
         entry->setChecked(entry == chosen);
     }
 }
+
+// The first checked entry of a group, in the group's order; the last one when none of the others
+// is checked.
+std::size_t CheckedIndex(std::span<QAction* const> group) {
+    for (std::size_t i = 0; i + 1 < group.size(); ++i) {
+        if (group[i]->isChecked()) {
+            return i;
+        }
+    }
+    return group.size() - 1;
+}
+
+// Levels and speeds are stored by name, and a name's index in its list is its value.
+static_assert(kLevelTexts[static_cast<int>(Level::Easy)] == "Easy" &&
+              kLevelTexts[static_cast<int>(Level::Genius)] == "Genius");
+static_assert(kSpeedTexts[static_cast<int>(Speed::Slow)] == "Slow" &&
+              kSpeedTexts[static_cast<int>(Speed::Fast)] == "Fast");
 
 }  // namespace
 
@@ -147,7 +166,7 @@ void FrmMain::SelectLevel(QAction* chosen) {
     if (chosen->isChecked()) {
         return;
     }
-    CheckOnly(chosen, {mnuEasy_, mnuMedium_, mnuHard_, mnuGenius_});
+    CheckOnly(chosen, LevelEntries());
     mnuNewGame_Click();
 }
 
@@ -162,7 +181,7 @@ void FrmMain::mnuSpeedFast_Click() {
 }
 
 void FrmMain::SelectSpeed(QAction* chosen) {
-    CheckOnly(chosen, {mnuSpeedSlow_, mnuSpeedMedium_, mnuSpeedFast_});
+    CheckOnly(chosen, SpeedEntries());
 }
 
 void FrmMain::mnuResetscores_Click() {
@@ -218,43 +237,29 @@ void FrmMain::mnuRegister_Click() {
 
 // ---- Reading and setting the check marks -----------------------------------------------------
 
+std::array<QAction*, 4> FrmMain::LevelEntries() const {
+    return {mnuEasy_, mnuMedium_, mnuHard_, mnuGenius_};
+}
+
+std::array<QAction*, 3> FrmMain::SpeedEntries() const {
+    return {mnuSpeedSlow_, mnuSpeedMedium_, mnuSpeedFast_};
+}
+
 Level FrmMain::CheckedLevel() const {
-    if (mnuEasy_->isChecked()) {
-        return Level::Easy;
-    }
-    if (mnuMedium_->isChecked()) {
-        return Level::Medium;
-    }
-    if (mnuHard_->isChecked()) {
-        return Level::Hard;
-    }
-    return Level::Genius;
+    return static_cast<Level>(CheckedIndex(LevelEntries()));
 }
 
 Speed FrmMain::CheckedSpeed() const {
-    if (mnuSpeedSlow_->isChecked()) {
-        return Speed::Slow;
-    }
-    if (mnuSpeedMedium_->isChecked()) {
-        return Speed::Medium;
-    }
-    return Speed::Fast;
+    return static_cast<Speed>(CheckedIndex(SpeedEntries()));
 }
 
 // The names are compared exactly: "easy" is not "Easy", and so selects Genius.
 void FrmMain::CheckLevel(std::string_view name) {
-    QAction* chosen = name == "Easy"     ? mnuEasy_
-                      : name == "Medium" ? mnuMedium_
-                      : name == "Hard"   ? mnuHard_
-                                         : mnuGenius_;
-    CheckOnly(chosen, {mnuEasy_, mnuMedium_, mnuHard_, mnuGenius_});
+    CheckOnly(LevelEntries()[LevelIndex(name)], LevelEntries());
 }
 
 void FrmMain::CheckSpeed(std::string_view name) {
-    QAction* chosen = name == "Slow"     ? mnuSpeedSlow_
-                      : name == "Medium" ? mnuSpeedMedium_
-                                         : mnuSpeedFast_;
-    SelectSpeed(chosen);
+    CheckOnly(SpeedEntries()[SpeedIndex(name)], SpeedEntries());
 }
 
 }  // namespace pennix
