@@ -109,6 +109,7 @@ void FrmMain::CreateControls() {
 }
 
 void FrmMain::CreateScoreAndRule() {
+    // The label's own caption, seen only until start-up writes the score line over it.
     lblScore_ = new QLabel("You 0 - Me 0", client_);
     lblScore_->setObjectName("lblScore");
     lblScore_->setGeometry(0, 304, 409, 25);
@@ -140,8 +141,6 @@ void FrmMain::CreateWebpageLink() {
     lblWebpage_->setFont(WebpageFont());
     Paint(lblWebpage_, QPalette::WindowText, kLinkColour);
     FillBackground(lblWebpage_, kBackground);
-    lblWebpage_->setCursor(Qt::PointingHandCursor);
-    lblWebpage_->setToolTip("Go to my personal home page");
 }
 
 void FrmMain::CreateDots() {

@@ -70,8 +70,8 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-// Everything is drawn from the game at every paint; nothing is kept between paints. The dots are
-// widgets of their own and so come out on top of the walls.
+// Everything is drawn from the game at every paint; only the bar being blinked is kept between
+// paints. The dots are widgets of their own and so come out on top of the walls.
 void FrmMain::Form_Paint() {
     ShowScore();
     QPainter painter(client_);
@@ -109,6 +109,9 @@ void FrmMain::DrawLetter(QPainter& painter, TextPosition at, char owner) {
 }
 
 // The tally runs on every paint; the game credits a finished game only once.
+// Every refresh, a paint's included, tallies the boxes before it writes the score line: the
+// line then never lags the board, and a finished game is credited to the match once however
+// often it is tallied.
 void FrmMain::ShowScore() {
     game_.Tally();
     lblScore_->setText(QString::fromStdString(game_.ScoreLine()));
