@@ -64,6 +64,29 @@ void SaveSettingsAtAbruptExit() {
     }
 }
 
+// A start that leaves the file to the game holding it: status 0 when that game comes forward,
+// 1 when it is still closing and this start gave up waiting.
+int StayOut(const pennix::SingleInstance& instance) {
+    if (instance.HandedOver()) {
+        std::fputs("pennix: the game is open already; its window comes forward\n", stderr);
+        return 0;
+    }
+    std::fputs("pennix: the open game has not finished closing; start it again later\n", stderr);
+    return 1;
+}
+
+void AnswerLaterStarts(pennix::FrmMain& window, pennix::SingleInstance& instance) {
+    instance.WhenStartedAgain([&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    // Once the game has saved for the last time, a new start is a game of its own: brought
+    // forward, the closed window would come back and cancel the end.
+    QObject::connect(&window, &pennix::FrmMain::Leaving, [&instance] { instance.Ending(); });
+    QObject::connect(&window, &pennix::FrmMain::Closed, [&instance] { instance.Release(); });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,27 +106,13 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(qt_handler);
     const std::filesystem::path settings_file = pennix::FrmMain::DefaultSettingsFile();
     pennix::SingleInstance instance(settings_file);
-    if (instance.HandedOver()) {
-        std::fputs("pennix: the game is open already; its window comes forward\n", stderr);
-        return 0;
-    }
-    if (!instance.IsFirst()) {
-        std::fputs("pennix: the open game has not finished closing; start it again later\n",
-                   stderr);
-        return 1;
+    if (!instance.MayStart()) {
+        return StayOut(instance);
     }
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();
     pennix::FrmMain window(settings_file);
-    instance.WhenStartedAgain([&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
-    // Once the game has saved for the last time, a new start is a game of its own: brought
-    // forward, the closed window would come back and cancel the end.
-    QObject::connect(&window, &pennix::FrmMain::Leaving, [&instance] { instance.Ending(); });
-    QObject::connect(&window, &pennix::FrmMain::Closed, [&instance] { instance.Release(); });
+    AnswerLaterStarts(window, instance);
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();

@@ -182,7 +182,7 @@ SingleInstance::SingleInstance(const std::filesystem::path& settings_file,
     // Names freed and taken again every time are games coming and going: this one stays out,
     // as it does when the game holding the file takes too long to end.
     handed_over_ = call == Call::kAnswered;
-    blocked_ = call == Call::kGone || call == Call::kStillEnding;
+    gave_up_ = call == Call::kGone || call == Call::kStillEnding;
     if (listener_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,

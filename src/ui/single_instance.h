@@ -26,13 +26,14 @@ class SingleInstance {
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // False when another game holds the file and has been asked to come forward: this one should
-    // end without a window.
-    bool IsFirst() const { return !handed_over_ && !blocked_; }
+    // Whether this start may be the game for the file: false when another game holds the file
+    // and has been asked to come forward, or was ending and had not let go of the file after a
+    // long wait; this one should then end without a window. True also when no claim could be
+    // made at all (no socket to be had): the game then runs as it would without the claim.
+    bool MayStart() const { return !handed_over_ && !gave_up_; }
 
-    // Whether the game holding the file was asked to come forward. IsFirst is false without it
-    // when that game was ending and had not let go of the file after a long wait: the player
-    // should try again.
+    // Whether the game holding the file was asked to come forward. MayStart is false without it
+    // when the start gave up waiting: the player should try again.
     bool HandedOver() const { return handed_over_; }
 
     // In the first game: what to do each time a later start asks for the window.
@@ -54,7 +55,7 @@ class SingleInstance {
 
     int listener_ = -1;
     bool handed_over_ = false;
-    bool blocked_ = false;
+    bool gave_up_ = false;
     bool ending_ = false;
     std::vector<int> held_calls_;  // starts that wait for this game to end
     std::unique_ptr<QSocketNotifier> notifier_;

@@ -35,13 +35,13 @@ class SingleInstanceTest : public QObject {
         SingleInstance first(File("pennix.ini"));
         int asked = 0;
         first.WhenStartedAgain([&asked] { ++asked; });
-        QVERIFY(first.IsFirst());
+        QVERIFY(first.MayStart());
 
         // The same file by another path is the same game.
         QVERIFY(QFile::link(directory_.path(), directory_.filePath("alias")));
-        QVERIFY(!IsFirstWhenStartedAgain(File("alias/pennix.ini")));
+        QVERIFY(!MayStartAgain(File("alias/pennix.ini")));
         QTRY_COMPARE(asked, 1);
-        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
+        QVERIFY(!MayStartAgain(File("pennix.ini")));
         QTRY_COMPARE(asked, 2);
     }
 
@@ -57,8 +57,8 @@ class SingleInstanceTest : public QObject {
         });
         const SingleInstance start(File("pennix.ini"));
         ending.join();
-        QVERIFY(start.IsFirst());
-        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
+        QVERIFY(start.MayStart());
+        QVERIFY(!MayStartAgain(File("pennix.ini")));
     }
 
     // A start made while the open game is ending (its close waits for the computer's reply)
@@ -71,7 +71,7 @@ class SingleInstanceTest : public QObject {
         // A thread of Qt's own: the start, once it is the game, listens with a socket notifier.
         std::atomic<int> later_is_first{-1};
         std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
-            later_is_first = SingleInstance(File("pennix.ini")).IsFirst() ? 1 : 0;
+            later_is_first = SingleInstance(File("pennix.ini")).MayStart() ? 1 : 0;
         }));
         later->start();
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
@@ -95,7 +95,7 @@ class SingleInstanceTest : public QObject {
         bool handed_over = true;
         std::unique_ptr<QThread> later(QThread::create([&] {
             const SingleInstance start(File("pennix.ini"), std::chrono::seconds(1));
-            first = start.IsFirst();
+            first = start.MayStart();
             handed_over = start.HandedOver();
             done = true;
         }));
@@ -123,7 +123,7 @@ class SingleInstanceTest : public QObject {
         stop = true;
         silent.join();
         ::close(listener);
-        QVERIFY(!start.IsFirst());
+        QVERIFY(!start.MayStart());
     }
 
     // A start that finds the name taken, and then nobody listening on it, as when the game that
@@ -138,8 +138,8 @@ class SingleInstanceTest : public QObject {
         });
         const SingleInstance start(File("pennix.ini"));
         ending.join();
-        QVERIFY(start.IsFirst());
-        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
+        QVERIFY(start.MayStart());
+        QVERIFY(!MayStartAgain(File("pennix.ini")));
     }
 
     // A link to a file not made yet: the first game makes it, and a later start reaches it
@@ -148,27 +148,27 @@ class SingleInstanceTest : public QObject {
         QVERIFY(QDir(directory_.path()).mkdir("store"));
         QVERIFY(QFile::link("store/real.ini", directory_.filePath("pennix.ini")));
         const SingleInstance first(File("pennix.ini"));
-        QVERIFY(first.IsFirst());
+        QVERIFY(first.MayStart());
         QFile made(directory_.filePath("store/real.ini"));
         QVERIFY(made.open(QIODevice::WriteOnly));
         made.close();
-        QVERIFY(!IsFirstWhenStartedAgain(File("pennix.ini")));
-        QVERIFY(!IsFirstWhenStartedAgain(File("store/real.ini")));
+        QVERIFY(!MayStartAgain(File("pennix.ini")));
+        QVERIFY(!MayStartAgain(File("store/real.ini")));
     }
 
     void AnotherFileIsAnotherGame() {
         const SingleInstance first(File("pennix.ini"));
         const SingleInstance other(File("other/pennix.ini"));
-        QVERIFY(first.IsFirst());
-        QVERIFY(other.IsFirst());
+        QVERIFY(first.MayStart());
+        QVERIFY(other.MayStart());
     }
 
     void TheFileIsFreeOnceTheFirstGameHasEnded() {
         std::optional<SingleInstance> first(std::in_place, File("pennix.ini"));
-        QVERIFY(first->IsFirst());
+        QVERIFY(first->MayStart());
         first.reset();
         const SingleInstance next(File("pennix.ini"));
-        QVERIFY(next.IsFirst());
+        QVERIFY(next.MayStart());
     }
 
     // A name held by another user is not a game to hand over to: this one runs.
@@ -194,7 +194,7 @@ class SingleInstanceTest : public QObject {
             ::close(end);
         }
         QVERIFY2(held, "the other user could not take the name");
-        QVERIFY(game.IsFirst());
+        QVERIFY(game.MayStart());
     }
 
   private:
@@ -253,9 +253,9 @@ class SingleInstanceTest : public QObject {
     }
 
     // A later start, as another process would make it, while this one's event loop answers.
-    static bool IsFirstWhenStartedAgain(const std::filesystem::path& file) {
+    static bool MayStartAgain(const std::filesystem::path& file) {
         auto later =
-            std::async(std::launch::async, [file] { return SingleInstance(file).IsFirst(); });
+            std::async(std::launch::async, [file] { return SingleInstance(file).MayStart(); });
         while (later.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
             QCoreApplication::processEvents();
         }
