@@ -52,6 +52,12 @@ struct Wall {
     friend bool operator==(const Wall&, const Wall&) = default;
 };
 
+// A wall from the plain ints that loops and arithmetic give.
+constexpr Wall MakeWall(int x, int y, int side) {
+    return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+            static_cast<std::int16_t>(side)};
+}
+
 // How many of a box's four sides the bits in `walls` draw. A table: the look-ahead asks this
 // for every box it walks through, and not every processor counts bits in one instruction.
 inline constexpr std::array<std::int8_t, 16> kSidesDrawn = {0, 1, 1, 2, 1, 2, 2, 3,

@@ -43,8 +43,7 @@ bool Game::IsWallFree(int x, int y, int side) const {
 }
 
 void Game::PlaceWall(int x, int y, int side, bool animate) {
-    const Wall wall{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-                    static_cast<std::int16_t>(side)};
+    const Wall wall = MakeWall(x, y, side);
     DrawWall(board_, wall);
     const std::int16_t human_before = human_boxes_;
     const std::int16_t computer_before = computer_boxes_;

@@ -113,9 +113,7 @@ void Opponent::TakeBox() {
 }
 
 bool Opponent::IsUnsafeWall(int x, int y, int side) const {
-    const Wall wall{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-                    static_cast<std::int16_t>(side)};
-    return RaisesCountAbove(game_.Board(), wall, 2);
+    return RaisesCountAbove(game_.Board(), MakeWall(x, y, side), 2);
 }
 
 void Opponent::ListSafeWalls() {

@@ -5,10 +5,6 @@ namespace pennix {
 
 namespace {
 
-Wall MakeWall(int x, int y, std::int16_t side) {
-    return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
-}
-
 // The gap to the right of each dot: the top of the box below it, or in the last dot row the
 // bottom of the box above it.
 std::optional<Wall> HorizontalGap(const DotRects& dots, float x, float y) {

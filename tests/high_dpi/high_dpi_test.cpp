@@ -20,10 +20,6 @@ const QColor kDot(0, 0, 255);
 // The rows of dots and walls above the score line.
 constexpr QRect kDotGrid(0, 0, 390, 300);
 
-Wall MakeWall(int x, int y, std::int16_t side) {
-    return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
-}
-
 // Walls without a closed box among them, so that no owner's letter is drawn.
 Board SomeWalls() {
     Board board;

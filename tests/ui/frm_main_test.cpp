@@ -35,10 +35,6 @@ using std::chrono::microseconds;
 
 const QColor kBackground(192, 255, 192);
 
-Wall MakeWall(int x, int y, std::int16_t side) {
-    return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
-}
-
 // A whole pixel in the middle of the gap a wall fills.
 QPoint GapPixel(const Wall& wall) {
     const auto [x, y] = GapCentre(wall);

@@ -24,7 +24,7 @@ DotRects StandardDots(int shift_x = 0, int shift_y = 0) {
 }
 
 std::optional<Wall> At(int x, int y, std::int16_t side) {
-    return Wall{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
+    return MakeWall(x, y, side);
 }
 
 }  // namespace
@@ -125,7 +125,7 @@ void GeometryTest::EveryWallHasItsOwnGap() {
                 if (inner_copy) {
                     continue;
                 }
-                const Wall wall{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), side};
+                const Wall wall = MakeWall(x, y, side);
                 const auto [px, py] = GapCentre(wall);
                 QCOMPARE(WallAtPoint(dots, px, py), std::optional<Wall>(wall));
                 found.insert({x, y, side});
