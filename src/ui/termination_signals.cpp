@@ -54,7 +54,8 @@ void NoteSignal(int signal_number) {
     close_pending.store(true);
     const int saved_errno = errno;
     const char byte = 1;
-    (void)::write(signal_sockets[0], &byte, 1);
+    // A byte that does not fit finds others waiting, which wake the loop as well.
+    [[maybe_unused]] const ssize_t written = ::write(signal_sockets[0], &byte, 1);
     errno = saved_errno;
 }
 

@@ -32,9 +32,10 @@ constexpr int kCannotDropRoot = 2;
 constexpr int kDirectoryOutOfReach = 3;
 
 void HandOver(const std::filesystem::path& directory, Account account) {
-    (void)::chown(directory.c_str(), account.user, account.group);
+    // A file left behind is found out by the check that needs it.
+    [[maybe_unused]] int ignored = ::chown(directory.c_str(), account.user, account.group);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) {
-        (void)::lchown(entry.path().c_str(), account.user, account.group);
+        ignored = ::lchown(entry.path().c_str(), account.user, account.group);
     }
 }
 

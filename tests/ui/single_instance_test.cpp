@@ -187,7 +187,7 @@ class SingleInstanceTest : public QObject {
         char byte = 0;
         const bool held = ::read(ready[0], &byte, 1) == 1 && byte == 1;
         const SingleInstance game(File("pennix.ini"));
-        (void)::write(done[1], &byte, 1);
+        [[maybe_unused]] const ssize_t written = ::write(done[1], &byte, 1);
         int status = 0;
         ::waitpid(child, &status, 0);
         for (const int end : {ready[0], ready[1], done[0], done[1]}) {
@@ -213,9 +213,10 @@ class SingleInstanceTest : public QObject {
             ::bind(socket, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
             ::listen(socket, 8) == 0;
         const char byte = held ? 1 : 0;
-        (void)::write(ready, &byte, 1);
+        // The parent reads no byte as "not held", and ends the wait by writing or by ending.
+        [[maybe_unused]] ssize_t moved = ::write(ready, &byte, 1);
         char ignored = 0;
-        (void)::read(done, &ignored, 1);
+        moved = ::read(done, &ignored, 1);
         ::_exit(0);
     }
 
