@@ -88,12 +88,20 @@ Call AwaitEnd(int socket, std::chrono::seconds longest_wait) {
 
 // The first game answers with one byte once its event loop has taken the call. A game busy
 // saving before it ends never takes it: its listener closes with the call still waiting, which
-// the kernel reports as a reset, and the name is free. Anything else, a call taken without an
-// answer (as by an earlier version of the game) or no answer in time, leaves a game holding the
-// file: better none than two on one file.
+// the kernel reports as a reset, and the name is free. A game that answers late is still
+// starting, or saving on a slow disk: it is waited for as an ending game is. A call taken without
+// an answer leaves a game holding the file: better none than two on one file.
 Call AwaitAnswer(int socket, std::chrono::seconds longest_end_wait) {
+    const auto timed_out = [] { return errno == EAGAIN || errno == EWOULDBLOCK; };
     char answer = 0;
-    const ssize_t got = ReceiveByte(socket, kCallTimeout, answer);
+    ssize_t got = ReceiveByte(socket, kCallTimeout, answer);
+    if (got < 0 && timed_out()) {
+        std::fputs("pennix: the open game does not answer yet; waiting for it\n", stderr);
+        got = ReceiveByte(socket, {static_cast<time_t>(longest_end_wait.count()), 0}, answer);
+        if (got < 0 && timed_out()) {
+            return Call::kStillEnding;
+        }
+    }
     if (got == 1 && answer == kEndingAnswer) {
         return AwaitEnd(socket, longest_end_wait);
     }

@@ -19,7 +19,8 @@ class SingleInstance {
     // game to come forward instead and waits for its answer. A game that hangs up unanswered was
     // ending, and the claim is tried again. Needs the QApplication.
     // An ending game may still finish a long reply of the computer's at the slowest speed before
-    // it saves: a start waits up to `longest_end_wait` for it.
+    // it saves, and a game still starting, or saving on a slow disk, answers late: a start waits
+    // up to `longest_end_wait` for either.
     explicit SingleInstance(const std::filesystem::path& settings_file,
                             std::chrono::seconds longest_end_wait = std::chrono::minutes(5));
     ~SingleInstance();

@@ -106,6 +106,30 @@ class SingleInstanceTest : public QObject {
         QVERIFY(!handed_over);
     }
 
+    // A game that answers nothing for a while may be saving on a slow disk: the start waits, and
+    // is the game once that one has let go of the file. One that never answers holds the file.
+    void AGameSlowToAnswerIsWaitedFor() {
+        for (const bool lets_go : {true, false}) {
+            const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
+            QVERIFY(listener >= 0);
+            std::thread saving([listener, lets_go] {
+                AwaitCall(listener, std::chrono::seconds(10));
+                // Longer than a start waits for an answer before it says it is waiting.
+                std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+                if (lets_go) {
+                    ::close(listener);
+                }
+            });
+            const SingleInstance start(File("pennix.ini"), std::chrono::seconds(lets_go ? 30 : 1));
+            saving.join();
+            if (!lets_go) {
+                ::close(listener);
+            }
+            QCOMPARE(start.MayStart(), lets_go);
+            QVERIFY(!start.HandedOver());
+        }
+    }
+
     // A game that takes each call without an answer, as an earlier version of the game does,
     // holds the file all the same.
     void AGameThatTakesCallsWithoutAnAnswerHoldsTheFile() {
