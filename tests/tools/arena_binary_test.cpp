@@ -81,6 +81,12 @@ TEST(ArenaBinary, ABadRecordIsReportedByLineWithNothingOnStandardOutput) {
     EXPECT_TRUE(IsOneLine(malformed.err));
     EXPECT_EQ(malformed.err.find('\x1b'), std::string::npos);
 
+    // A finite stand-in for /dev/zero: one line that never ends.
+    const ArenaRun zeros = RunArena({"analyze"}, std::string(1 << 20, '\0'));
+    EXPECT_EQ(zeros.exit_status, 2);
+    EXPECT_EQ(zeros.out, "");
+    EXPECT_EQ(zeros.err.rfind("line 1: longer than ", 0), 0u) << zeros.err;
+
     const ArenaRun over = RunArena({"analyze"}, AllWallsRecord() + "1 1 top\n");
     EXPECT_EQ(over.exit_status, 2);
     EXPECT_EQ(over.out, "");

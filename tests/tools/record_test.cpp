@@ -119,6 +119,39 @@ TEST(PlayRecord, AcceptsWindowsLineEndsAndAMissingLastLineEnd) {
     EXPECT_EQ(game.Board()(1, 2).Walls, kTop);
 }
 
+// Editors on Windows start a UTF-8 file with a byte-order mark; it is no part of the first line.
+TEST(PlayRecord, SkipsAByteOrderMarkAtTheStartOnly) {
+    const std::string mark = "\xef\xbb\xbf";
+    Game game;
+    EXPECT_FALSE(Play(mark + "# saved by Notepad\r\n1 1 top\r\n", game));
+    EXPECT_EQ(game.Board()(1, 1).Walls, kTop);
+
+    Game wall_first;
+    EXPECT_FALSE(Play(mark + "1 1 top\n", wall_first));
+    EXPECT_EQ(wall_first.Board()(1, 1).Walls, kTop);
+
+    Game later;
+    const auto error = Play("1 1 top\n" + mark + "2 2 top\n", later);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 2);
+}
+
+// A line is read whole before it is parsed, so input without line ends (/dev/zero, say) must meet
+// a bound rather than take all memory.
+TEST(PlayRecord, RefusesALineLongerThanTheBound) {
+    Game game;
+    const std::string longest = "1 1 top" + std::string(kLongestRecordLine - 7, ' ');
+    EXPECT_FALSE(Play(longest + "\n" + longest.substr(0, 4) + "left", game));
+    EXPECT_EQ(game.Board()(1, 1).Walls, kTop | kLeft);
+
+    Game too_long;
+    const auto error = Play("# fine\n" + longest + " \n1 1 left\n", too_long);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Text(),
+              "line 2: longer than " + std::to_string(kLongestRecordLine) + " bytes");
+    EXPECT_EQ(too_long.Board()(1, 1).Walls, 0);
+}
+
 TEST(PlayRecord, DrawsByTheRulesHumanFirst) {
     Game game;
     // Nothing closed: the turn passes after every wall, so the computer draws the second one.

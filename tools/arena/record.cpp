@@ -96,6 +96,24 @@ std::string WallText(const Wall& wall) {
     return std::to_string(wall.x) + " " + std::to_string(wall.y) + " " + std::string(side);
 }
 
+enum class LineRead { kLine, kEnd, kTooLong };
+
+// std::getline without its appetite: it stops at a line longer than `longest`.
+LineRead ReadLine(std::istream& input, std::string& line, std::size_t longest) {
+    line.clear();
+    char c = 0;
+    while (input.get(c)) {
+        if (c == '\n') {
+            return LineRead::kLine;
+        }
+        if (line.size() == longest) {
+            return LineRead::kTooLong;
+        }
+        line += c;
+    }
+    return line.empty() ? LineRead::kEnd : LineRead::kLine;
+}
+
 }  // namespace
 
 RecordLine ParseRecordLine(std::string_view line) {
@@ -129,11 +147,20 @@ std::string RecordError::Text() const {
 }
 
 std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
+    constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
     std::string text;
     std::int64_t number = 0;
-    while (std::getline(record, text)) {
+    for (LineRead read; (read = ReadLine(record, text, kLongestRecordLine)) != LineRead::kEnd;) {
         ++number;
-        const RecordLine line = ParseRecordLine(text);
+        if (read == LineRead::kTooLong) {
+            return RecordError{number,
+                               "longer than " + std::to_string(kLongestRecordLine) + " bytes"};
+        }
+        std::string_view content = text;
+        if (number == 1 && content.starts_with(kByteOrderMark)) {
+            content.remove_prefix(kByteOrderMark.size());
+        }
+        const RecordLine line = ParseRecordLine(content);
         if (const auto* message = std::get_if<std::string>(&line)) {
             return RecordError{number, *message};
         }

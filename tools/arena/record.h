@@ -1,6 +1,7 @@
 // A game record: one wall per line as "X Y SIDE", replayed from a new game by the game's rules.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <optional>
@@ -12,6 +13,10 @@
 #include "game/game.h"
 
 namespace pennix::arena {
+
+// The most bytes a line may hold, its newline not counted. A wall needs a dozen; the bound only
+// keeps input that never ends a line (/dev/zero, say) from taking all memory.
+inline constexpr std::size_t kLongestRecordLine = 65536;
 
 // A line that carries no wall: blank, or a comment starting with '#'.
 struct NoWall {};
