@@ -235,6 +235,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     }
     Form_Unload();
     held_commands_.clear();
+    // Presses made during the reply may still be on their way to the closed window: one would
+    // play on, or open a message, and the event loop it runs would swallow the application's
+    // quit, leaving a program without a window.
+    setEnabled(false);
     event->accept();
     emit Closed();
 }

@@ -63,7 +63,10 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            Form_MouseDown(static_cast<QMouseEvent*>(event)->position());
+            // A filter sees presses even on a disabled widget, as the closed window is.
+            if (client_->isEnabled()) {
+                Form_MouseDown(static_cast<QMouseEvent*>(event)->position());
+            }
             return true;
         default:
             return false;
