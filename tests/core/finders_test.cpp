@@ -134,6 +134,45 @@ TEST_F(FindersTest, SafeWallPicksSharedWallsTwiceAsOftenAsBorderWalls) {
     EXPECT_NEAR(static_cast<double>(shared) / (shared + border), 284.0 / 319.0, 0.02);
 }
 
+// The safe wall is entry floor(r x count + 1) of the list, r from the game's source. A pick off
+// by one or counted from the far end still gives nothing away and still favours shared walls,
+// so only the exact entry shows it.
+TEST_F(FindersTest, SafeWallDrawsTheListEntryTheDrawNames) {
+    // Every box has its top and bottom drawn except (1, 1), which has neither, so (1, 2) has its
+    // bottom only: the only safe walls are around those two boxes.
+    Board board;
+    for (std::int16_t x = 1; x <= kColumns; ++x) {
+        for (std::int16_t y = 1; y <= kRows; ++y) {
+            if (y > 2 || x > 1) {
+                DrawWall(board, {x, y, kTop});
+            }
+            if (y > 1 || x > 1) {
+                DrawWall(board, {x, y, kBottom});
+            }
+        }
+    }
+    const std::array<Wall, 5> safe{
+        {{1, 1, kTop}, {1, 1, kBottom}, {1, 1, kLeft}, {1, 2, kTop}, {1, 2, kLeft}}};
+    std::set<int> picked;
+    for (std::uint64_t seed = 0; seed < 64; ++seed) {
+        game.LoadPosition(board, kComputer);
+        game.Random().Seed(seed);
+        opponent.ListSafeWalls();
+        ASSERT_EQ(opponent.SafeCount(), 5);
+        for (int i = 0; i < 5; ++i) {
+            ASSERT_EQ(opponent.SafeList()[i].AsWall(), safe[i]);
+        }
+        RandomSource draws = game.Random();
+        const int pick = draws.Draw(5);
+        picked.insert(pick);
+        opponent.SafeWall();
+        Board expected = board;
+        DrawWall(expected, safe[pick - 1]);
+        EXPECT_EQ(game.Board(), expected) << "seed " << seed << ", entry " << pick;
+    }
+    EXPECT_EQ(picked.size(), 5u);  // the seeds reach every entry, the first and last included
+}
+
 // Easy's wall, and the fallback of Medium and Hard: a column, a row, then a side (top, bottom,
 // left, right) from the game's source, drawn again until that wall is free.
 TEST_F(FindersTest, RandomWallDrawsColumnRowAndSideUntilTheWallIsFree) {

@@ -195,6 +195,21 @@ TEST(GameTest, MatchCreditStopsAtTheTopOfItsRange) {
     EXPECT_EQ(game.ComputerWins(), 32767);
 }
 
+// Seeding the source before a new game must not carry into it: the new game starts from the
+// clock, as the game before it did, so no game replays the computer's choices of another.
+TEST(GameTest, NewGameReseedsTheRandomSourceFromTheClock) {
+    Game game;
+    game.Random().Seed(5);
+    game.NewGame();
+    RandomSource seeded;
+    seeded.Seed(5);
+    int same = 0;
+    for (int i = 0; i < 8; ++i) {
+        same += game.Random().NextFloat() == seeded.NextFloat() ? 1 : 0;
+    }
+    EXPECT_LT(same, 8);
+}
+
 TEST(GameTest, NewGameMidwayCreditsNobody) {
     Game game;
     game.LoadPosition(AllButOneBox(60), kHuman);

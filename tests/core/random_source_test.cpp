@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace pennix {
@@ -27,6 +28,19 @@ TEST(RandomSourceTest, WholeNumberSplitsTheUnitIntervalEvenly) {
     EXPECT_EQ(WholeFromFloat(0.5f, 4), 3);
     EXPECT_EQ(WholeFromFloat(0.75f, 4), 4);
     EXPECT_EQ(WholeFromFloat(0.95f, 10), 10);
+}
+
+// Where r x n is exact (n a power of two), the draw must step up at r = k / n and not one float
+// below it: single precision rounds r x n + 1 up to the next whole number there, inside the
+// range as well as at its top.
+TEST(RandomSourceTest, WholeNumberStepsUpExactlyAtEachMultipleOfOneNth) {
+    for (int n = 2; n <= 256; n *= 2) {
+        for (int k = 1; k < n; ++k) {
+            const float step = static_cast<float>(k) / static_cast<float>(n);
+            EXPECT_EQ(WholeFromFloat(std::nextafter(step, 0.0f), n), k) << k << "/" << n;
+            EXPECT_EQ(WholeFromFloat(step, n), k + 1) << k << "/" << n;
+        }
+    }
 }
 
 TEST(RandomSourceTest, SameSeedSameSequenceAndValuesInRange) {
@@ -57,6 +71,20 @@ TEST(RandomSourceTest, DifferentSeedsDiffer) {
     RandomSource b;
     a.Seed(1);
     b.Seed(2);
+    int same = 0;
+    for (int i = 0; i < 100; ++i) {
+        same += a.NextFloat() == b.NextFloat() ? 1 : 0;
+    }
+    EXPECT_LT(same, 5);
+}
+
+// The clock gives a 64-bit count of nanoseconds; a seed cut to its low half would make two
+// clock readings exactly 2^32 ns apart start the same game.
+TEST(RandomSourceTest, SeedsThatDifferOnlyInTheirHighHalfDiffer) {
+    RandomSource a;
+    RandomSource b;
+    a.Seed(1);
+    b.Seed(1 + (std::uint64_t{1} << 32));
     int same = 0;
     for (int i = 0; i < 100; ++i) {
         same += a.NextFloat() == b.NextFloat() ? 1 : 0;

@@ -58,5 +58,15 @@ TEST_F(AtomicFileTest, TheLargestLimitReadsTheWholeFile) {
     EXPECT_EQ(contents.bytes, "hello");
 }
 
+// A device is never taken for a file, whatever it gives when read: /dev/zero would pass for an
+// oversized file of NULs and /dev/null for an empty one.
+TEST_F(AtomicFileTest, DevicesAreNoFiles) {
+    for (const char* device : {"/dev/zero", "/dev/null"}) {
+        const FileContents contents = ReadSmallFile(device, 64);
+        EXPECT_EQ(contents.status, FileStatus::kFailed) << device;
+        EXPECT_EQ(contents.bytes, "") << device;
+    }
+}
+
 }  // namespace
 }  // namespace pennix

@@ -107,6 +107,18 @@ TEST(IniTextTest, WriteChangesOnlyWhatItMustAndReadsBack) {
     }
 }
 
+// Every ASCII letter pairs with its other case, the first and last of the alphabet included;
+// the bytes just outside A..Z and a..z, and letters beyond ASCII, are compared as they are.
+TEST(IniTextTest, NamesFoldTheCaseOfAsciiLettersOnly) {
+    const std::string text = "[Azimuth]\r\nZenith=1\r\n[@[]\r\nk=2\r\n[\xC9t\xC9]\r\nk=3\r\n";
+    EXPECT_EQ(FindIniValue(text, "aZIMUTH", "zENITH"), "1");
+    EXPECT_EQ(FindIniValue(text, "@[", "K"), "2");
+    EXPECT_EQ(FindIniValue(text, "`{", "k"), std::nullopt);
+    EXPECT_EQ(FindIniValue(text, "\xE9t\xE9", "k"), std::nullopt);
+    EXPECT_EQ(SetIniValue(text, "AZIMUTH", "zenith", "4"),
+              "[Azimuth]\r\nZenith=4\r\n[@[]\r\nk=2\r\n[\xC9t\xC9]\r\nk=3\r\n");
+}
+
 TEST(IniTextTest, WriteRefusesTextThatWouldSlipInALineOrAnotherKey) {
     const std::string file = "[O]\r\nLevel=Hard\r\n";
     const std::string bad_names[] = {"a\rb", "a\nb", "a\0b"s, "\r\n"};

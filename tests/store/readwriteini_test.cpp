@@ -57,6 +57,21 @@ TEST_F(ReadWriteIniTest, OversizedFileIsReadInPartAndNeverRewritten) {
     EXPECT_TRUE(WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"));
 }
 
+// A file of exactly the largest size is still read whole, so it may be rewritten at that size;
+// a write that would make it one byte longer or more is refused.
+TEST_F(ReadWriteIniTest, AFileOfExactlyTheLimitIsRewrittenButNeverGrown) {
+    const auto file = Path("pennix.ini");
+    const std::string head = "[O]\r\nLevel=Easy\r\n";
+    std::string full = head + std::string(kIniFileLimit - head.size(), ';');
+    WriteBytes(file, full);
+    EXPECT_TRUE(WriteIniValue(file, "O", "Level", "Hard"));
+    full.replace(head.find("Easy"), 4, "Hard");
+    EXPECT_TRUE(ReadBytes(file) == full);  // not printed whole on a failure
+    EXPECT_EQ(ReadIniValue(file, "O", "Level"), "Hard");
+    EXPECT_FALSE(WriteIniValue(file, "O", "Level", "Hard!"));
+    EXPECT_TRUE(ReadBytes(file) == full);
+}
+
 TEST_F(ReadWriteIniTest, WritesCreateAFileInCrlfAndReplaceInPlace) {
     const auto file = Path("pennix.ini");
     EXPECT_TRUE(WriteIniValue(file, "Options", "Level", "Hard"));
@@ -99,6 +114,21 @@ TEST_F(ReadWriteIniTest, ReadOnlyFileOrDirectoryIsNotWritten) {
     EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
     // The same player may write once both are writable again: the refusals came from them.
     EXPECT_TRUE(HoldsWithoutPrivileges(write));
+}
+
+// A file the player may write but not read would lose everything in it to a rewrite that
+// starts from nothing.
+TEST_F(ReadWriteIniTest, FileThatCannotBeReadIsNotRewritten) {
+    if (!CanCheckWithoutPrivileges()) {
+        GTEST_SKIP() << "cannot act as a user without privileges here";
+    }
+    const std::string old = "[O]\nLevel=Easy\nSpeed=Slow\n";
+    WriteBytes(Path("pennix.ini"), old);
+    ::chmod(Path("pennix.ini").c_str(), 0200);
+    EXPECT_FALSE(HoldsWithoutPrivileges(
+        [&] { return WriteIniValue(Path("pennix.ini"), "O", "Level", "Hard"); }));
+    ::chmod(Path("pennix.ini").c_str(), 0644);
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), old);
 }
 
 TEST_F(ReadWriteIniTest, WriteThatFailsHalfWayLeavesTheOldFileWhole) {

@@ -7,6 +7,9 @@
 #include <unistd.h>
 
 #include <map>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "scratch_directory.h"
 #include "store/readwriteini.h"
@@ -103,6 +106,36 @@ TEST_F(SettingsTest, FileWithoutLevelGetsTheDefaultsAddedAndKeepsItsLines) {
               "[Message]\nText=Hello, world!\n");
 }
 
+// Only the level decides: a speed or a score beside a missing level does not keep the defaults
+// out, a level in another section is no level, and a stored "none" reads as missing.
+TEST_F(SettingsTest, AnyFileWhoseLevelReadsAsNoneGetsTheDefaults) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"[Options]\nSpeed=Slow\n[Score]\nYou= 7\n",
+         "[Options]\nSpeed=Fast\nLevel=Hard\n[Score]\nYou=0\nMe=0\n"
+         "[Message]\nText=Hello, world!\n"},
+        {"[Options]\nLevel=none\n",
+         "[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou=0\nMe=0\n"
+         "[Message]\nText=Hello, world!\n"},
+        {"[Score]\nLevel=Easy\n",
+         "[Score]\nLevel=Easy\nYou=0\nMe=0\n[Options]\nLevel=Hard\nSpeed=Fast\n"
+         "[Message]\nText=Hello, world!\n"},
+    };
+    for (const auto& [before, after] : cases) {
+        WriteBytes(Path("pennix.ini"), before);
+        EXPECT_EQ(LoadOrCreateSettings(Path("pennix.ini")), (Settings{"Hard", "Fast", 0, 0}))
+            << before;
+        EXPECT_EQ(ReadBytes(Path("pennix.ini")), after) << before;
+    }
+}
+
+// The player's folder may be gone by exit, removed while the game ran or never made because the
+// write at start-up failed: the save makes it again.
+TEST_F(SettingsTest, SaveMakesTheFoldersTheFileNeeds) {
+    const auto file = Path("config") / "pennix" / "pennix.ini";
+    EXPECT_TRUE(SaveSettings(file, {"Easy", "Slow", 1, 2}));
+    EXPECT_EQ(LoadSettings(file), (Settings{"Easy", "Slow", 1, 2}));
+}
+
 TEST(NumberTextTest, ReadingRoundsHalfToEvenIgnoresBlanksAndClamps) {
     const std::pair<const char*, int> cases[] = {
         {" 3", 3},          {"-5", -5},         {"0", 0},
@@ -114,7 +147,8 @@ TEST(NumberTextTest, ReadingRoundsHalfToEvenIgnoresBlanksAndClamps) {
         {"abc", 0},         {"none", 0},        {"", 0},
         {"-", 0},           {"32767", 32767},   {"32768", 32767},
         {"-32768", -32768}, {"-32769", -32768}, {"99999999999999999999999", 32767},
-        {"32767.5", 32767}, {"1e3", 1},
+        {"32767.5", 32767}, {"1e3", 1},         {"2.510", 3},
+        {"-2.5010", -3},
     };
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(NumberFromText(text), expected) << '"' << text << '"';
@@ -174,6 +208,22 @@ TEST_F(SettingsTest, FileLivesBesideTheProgramOrInTheUsersConfigDirectory) {
     ::chmod(Directory().c_str(), 0755);
     EXPECT_TRUE(
         HoldsWithoutPrivileges([&] { return file_for_player() == Directory() / "pennix.ini"; }));
+}
+
+// Every folder an installed game lies in sends the file to the player's own folder, however the
+// path is spelt, even for root, who could write there; a folder of the player's own whose path
+// merely ends in the same names keeps the file beside the program.
+TEST_F(SettingsTest, EverySystemProgramFolderSendsTheFileToThePlayersFolder) {
+    const EnvironmentLookup lookup = [](const std::string& name) -> std::optional<std::string> {
+        return name == "HOME" ? std::optional<std::string>("/home/ann") : std::nullopt;
+    };
+    for (const char* folder : {"/usr/bin", "/usr/games", "/usr/local/bin", "/usr/local/games",
+                               "/bin", "/bin/", "/usr/./local/games"}) {
+        EXPECT_EQ(SettingsFile(folder, lookup), "/home/ann/.config/pennix/pennix.ini") << folder;
+    }
+    const auto own = Path("usr") / "local" / "games";
+    std::filesystem::create_directories(own);
+    EXPECT_EQ(SettingsFile(own, lookup), own / "pennix.ini");
 }
 
 }  // namespace
