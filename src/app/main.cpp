@@ -65,13 +65,16 @@ void SaveSettingsAtAbruptExit() {
 }
 
 // A start that leaves the file to the game holding it: status 0 when that game comes forward,
-// 1 when it is still closing and this start gave up waiting.
+// 1 when this start gave up waiting for it to close or to answer.
 int StayOut(const pennix::SingleInstance& instance) {
     if (instance.HandedOver()) {
         std::fputs("pennix: the game is open already; its window comes forward\n", stderr);
         return 0;
     }
-    std::fputs("pennix: the open game has not finished closing; start it again later\n", stderr);
+    std::fputs(instance.Unanswered()
+                   ? "pennix: the open game does not answer; start it again later\n"
+                   : "pennix: the open game has not finished closing; start it again later\n",
+               stderr);
     return 1;
 }
 

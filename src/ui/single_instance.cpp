@@ -2,11 +2,13 @@
 // the kernel frees it when the game ends, however it ends.
 #include "single_instance.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstddef>
@@ -21,8 +23,10 @@ namespace pennix {
 
 namespace {
 
-// A later start waits this long at most for the first game to take its call.
+// A later start waits this long for its call to be taken, and for an answer before it says it is
+// waiting.
 constexpr timeval kCallTimeout{2, 0};
+constexpr auto kAnswerTime = std::chrono::seconds(2);
 // The first game binds its name a moment before it listens, and one that ends lets go of it: a
 // start that finds the name taken and is then refused tries the name again.
 constexpr int kCallAttempts = 20;
@@ -65,50 +69,71 @@ enum class Call {
     kNoGame,        // nobody listens, or another user does
     kGone,          // the game ended with the call waiting, and its name is free now
     kStillEnding,   // the game has been ending for longer than a start waits
+    kNoAnswer,      // the game has not answered for longer than a start waits
     kNotListening,  // the name is bound, or was a moment ago, but nobody takes calls on it
 };
 
-ssize_t ReceiveByte(int socket, timeval timeout, char& byte) {
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    ssize_t got = -1;
-    do {
-        got = ::recv(socket, &byte, 1, 0);
-    } while (got < 0 && errno == EINTR);
-    return got;
+using Clock = std::chrono::steady_clock;
+
+enum class Received { kByte, kHungUp, kReset, kTimedOut };
+
+// Waits for one byte until `deadline`; a deadline passed already waits no more.
+Received ReceiveByte(int socket, Clock::time_point deadline, char& byte) {
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        pollfd call{socket, POLLIN, 0};
+        const int ready = ::poll(&call, 1,
+                                 static_cast<int>(std::max<std::int64_t>(
+                                     0, std::min<std::int64_t>(left.count(), INT32_MAX))));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            return Received::kTimedOut;
+        }
+        const ssize_t got = ::recv(socket, &byte, 1, MSG_DONTWAIT);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
+            continue;
+        }
+        return got == 1 ? Received::kByte : got == 0 ? Received::kHungUp : Received::kReset;
+    }
 }
 
 // A game that is ending answers so and holds the call until it has saved and let go of the
 // file: then this start is the game. One that never lets go leaves this start out.
-Call AwaitEnd(int socket, std::chrono::seconds longest_wait) {
+Call AwaitEnd(int socket, Clock::time_point deadline) {
     std::fputs("pennix: the open game is ending; this one starts once it has saved\n", stderr);
     char ignored = 0;
-    const timeval timeout{static_cast<time_t>(longest_wait.count()), 0};
-    return ReceiveByte(socket, timeout, ignored) == 0 ? Call::kGone : Call::kStillEnding;
+    return ReceiveByte(socket, deadline, ignored) == Received::kHungUp ? Call::kGone
+                                                                       : Call::kStillEnding;
 }
 
 // The first game answers with one byte once its event loop has taken the call. A game busy
 // saving before it ends never takes it: its listener closes with the call still waiting, which
 // the kernel reports as a reset, and the name is free. A game that answers late is still
-// starting, or saving on a slow disk: it is waited for as an ending game is. A call taken without
+// starting, or saving on a slow disk: it is waited for until the deadline. A call taken without
 // an answer leaves a game holding the file: better none than two on one file.
-Call AwaitAnswer(int socket, std::chrono::seconds longest_end_wait) {
-    const auto timed_out = [] { return errno == EAGAIN || errno == EWOULDBLOCK; };
+Call AwaitAnswer(int socket, Clock::time_point deadline) {
     char answer = 0;
-    ssize_t got = ReceiveByte(socket, kCallTimeout, answer);
-    if (got < 0 && timed_out()) {
+    Received got = ReceiveByte(socket, std::min(deadline, Clock::now() + kAnswerTime), answer);
+    if (got == Received::kTimedOut) {
         std::fputs("pennix: the open game does not answer yet; waiting for it\n", stderr);
-        got = ReceiveByte(socket, {static_cast<time_t>(longest_end_wait.count()), 0}, answer);
-        if (got < 0 && timed_out()) {
-            return Call::kStillEnding;
-        }
+        got = ReceiveByte(socket, deadline, answer);
     }
-    if (got == 1 && answer == kEndingAnswer) {
-        return AwaitEnd(socket, longest_end_wait);
+    switch (got) {
+        case Received::kTimedOut:
+            return Call::kNoAnswer;
+        case Received::kReset:
+            return Call::kGone;
+        case Received::kByte:
+            return answer == kEndingAnswer ? AwaitEnd(socket, deadline) : Call::kAnswered;
+        case Received::kHungUp:
+            break;
     }
-    return got < 0 && errno == ECONNRESET ? Call::kGone : Call::kAnswered;
+    return Call::kAnswered;
 }
 
-Call CallFirstGame(const SocketAddress& address, std::chrono::seconds longest_end_wait) {
+Call CallFirstGame(const SocketAddress& address, Clock::time_point deadline) {
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0) {
         return Call::kNoGame;
@@ -119,7 +144,7 @@ Call CallFirstGame(const SocketAddress& address, std::chrono::seconds longest_en
     const int error = errno;
     Call call = Call::kNoGame;
     if (connected && PeerIsThisUser(socket)) {
-        call = AwaitAnswer(socket, longest_end_wait);
+        call = AwaitAnswer(socket, deadline);
     } else if (!connected && error == ECONNREFUSED) {
         call = Call::kNotListening;
     }
@@ -132,7 +157,7 @@ Call CallFirstGame(const SocketAddress& address, std::chrono::seconds longest_en
 // listens on belongs to a game between its bind and its listen, or was let go of by a game that
 // ended after this start found it taken: the name is tried again, so that this start does not
 // run beside the next one without a claim.
-Call Claim(const SocketAddress& address, std::chrono::seconds longest_end_wait, int& listener) {
+Call Claim(const SocketAddress& address, Clock::time_point deadline, int& listener) {
     for (int attempt = 0; attempt < kCallAttempts; ++attempt) {
         if (attempt > 0) {
             std::this_thread::sleep_for(kBetweenAttempts);
@@ -151,7 +176,7 @@ Call Claim(const SocketAddress& address, std::chrono::seconds longest_end_wait, 
         if (!name_taken) {
             return Call::kNoGame;
         }
-        const Call call = CallFirstGame(address, longest_end_wait);
+        const Call call = CallFirstGame(address, deadline);
         if (call != Call::kNotListening) {
             return call;
         }
@@ -183,14 +208,17 @@ std::string SingleInstance::ClaimName(const std::filesystem::path& settings_file
 SingleInstance::SingleInstance(const std::filesystem::path& settings_file,
                                std::chrono::seconds longest_end_wait) {
     const SocketAddress address = AddressFor(settings_file);
+    // One wait in all, however many times the name changes hands meanwhile.
+    const Clock::time_point deadline = Clock::now() + longest_end_wait;
     Call call = Call::kGone;
     for (int attempt = 0; attempt < kClaimAttempts && call == Call::kGone; ++attempt) {
-        call = Claim(address, longest_end_wait, listener_);
+        call = Claim(address, deadline, listener_);
     }
     // Names freed and taken again every time are games coming and going: this one stays out,
-    // as it does when the game holding the file takes too long to end.
+    // as it does when the game holding the file takes too long to end or to answer.
     handed_over_ = call == Call::kAnswered;
-    gave_up_ = call == Call::kGone || call == Call::kStillEnding;
+    unanswered_ = call == Call::kNoAnswer;
+    gave_up_ = call == Call::kGone || call == Call::kStillEnding || unanswered_;
     if (listener_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,

@@ -20,7 +20,7 @@ class SingleInstance {
     // ending, and the claim is tried again. Needs the QApplication.
     // An ending game may still finish a long reply of the computer's at the slowest speed before
     // it saves, and a game still starting, or saving on a slow disk, answers late: a start waits
-    // up to `longest_end_wait` for either.
+    // up to `longest_end_wait` in all.
     explicit SingleInstance(const std::filesystem::path& settings_file,
                             std::chrono::seconds longest_end_wait = std::chrono::minutes(5));
     ~SingleInstance();
@@ -28,14 +28,18 @@ class SingleInstance {
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Whether this start may be the game for the file: false when another game holds the file
-    // and has been asked to come forward, or was ending and had not let go of the file after a
-    // long wait; this one should then end without a window. True also when no claim could be
-    // made at all (no socket to be had): the game then runs as it would without the claim.
+    // and has been asked to come forward, or was ending and had not let go of the file, or did
+    // not answer, within `longest_end_wait`; this one should then end without a window. True
+    // also when no claim could be made at all (no socket to be had): the game then runs as it
+    // would without the claim.
     bool MayStart() const { return !handed_over_ && !gave_up_; }
 
     // Whether the game holding the file was asked to come forward. MayStart is false without it
     // when the start gave up waiting: the player should try again.
     bool HandedOver() const { return handed_over_; }
+    // Whether the start gave up because the game holding the file never answered (stopped, say,
+    // or hung), rather than because it took too long to end.
+    bool Unanswered() const { return unanswered_; }
 
     // In the first game: what to do each time a later start asks for the window.
     void WhenStartedAgain(std::function<void()> come_forward);
@@ -57,6 +61,7 @@ class SingleInstance {
     int listener_ = -1;
     bool handed_over_ = false;
     bool gave_up_ = false;
+    bool unanswered_ = false;
     bool ending_ = false;
     std::vector<int> held_calls_;  // starts that wait for this game to end
     std::unique_ptr<QSocketNotifier> notifier_;

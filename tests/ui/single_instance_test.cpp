@@ -93,10 +93,12 @@ class SingleInstanceTest : public QObject {
         std::atomic<bool> done{false};
         bool first = true;
         bool handed_over = true;
+        bool unanswered = true;
         std::unique_ptr<QThread> later(QThread::create([&] {
             const SingleInstance start(File("pennix.ini"), std::chrono::seconds(1));
             first = start.MayStart();
             handed_over = start.HandedOver();
+            unanswered = start.Unanswered();
             done = true;
         }));
         later->start();
@@ -104,6 +106,7 @@ class SingleInstanceTest : public QObject {
         later->wait();
         QVERIFY(!first);
         QVERIFY(!handed_over);
+        QVERIFY(!unanswered);
     }
 
     // A game that answers nothing for a while may be saving on a slow disk: the start waits, and
@@ -127,6 +130,7 @@ class SingleInstanceTest : public QObject {
             }
             QCOMPARE(start.MayStart(), lets_go);
             QVERIFY(!start.HandedOver());
+            QCOMPARE(start.Unanswered(), !lets_go);
         }
     }
 
