@@ -217,6 +217,11 @@ void FrmMain::SaveSettingsUnlessClosed() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
+    // Saved for the last time already: the file may be another game's by now.
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
     // From the first close request on, nothing opens a window: ending, as at a logout, must not
     // wait on a question, and a link's late failure has nobody left to tell.
     if (!leaving_) {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -926,7 +927,13 @@ void FrmMainTest::AClosedWindowIsNeitherClosedNorSavedAgain() {
     }
     window_->close();
     Entry("mnuExit")->trigger();
+    QCloseEvent again;  // as a window system might still send one
+    QApplication::sendEvent(window_.get(), &again);
     QCOMPARE(closed.count(), 1);
+    // Presses still on their way to the closed window change nothing.
+    const Board before = TheGame().Board();
+    QTest::mousePress(window_->ClientArea(), Qt::LeftButton, {}, {52, 28});
+    QVERIFY(TheGame().Board() == before);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("[Options]\nLevel=Easy\n"));
@@ -939,7 +946,6 @@ void FrmMainTest::PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive() {
         WaitWithoutInput(length);
         const auto waited = Clock::now() - start;
         QVERIFY(waited >= length);
-        QVERIFY(waited < length + std::chrono::seconds(1));
     }
     // A long pause lets queued work run, such as the repaints of an uncovered window.
     bool ran = false;
