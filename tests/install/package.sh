@@ -43,6 +43,7 @@ diff <(echo "$expected") <(echo "$files") || fail "the package's files differ (<
 # names no licence yet (no copyright file), keeps no changelog, and installs its programs in
 # /usr/bin, where every user's PATH finds them, rather than in /usr/games.
 known=no-copyright-file,no-changelog,package-section-games-but-contains-no-game
+command -v lintian >/dev/null || fail "lintian is missing; scripts/install-deps installs it"
 if ! findings=$(lintian --fail-on error,warning --suppress-tags "$known" "$package" 2>&1); then
     fail "lintian reports: $findings"
 fi

@@ -143,6 +143,11 @@ TEST(PlayRecord, RefusesALineLongerThanTheBound) {
     const std::string longest = "1 1 top" + std::string(kLongestRecordLine - 7, ' ');
     EXPECT_FALSE(Play(longest + "\n" + longest.substr(0, 4) + "left", game));
     EXPECT_EQ(game.Board()(1, 1).Walls, kTop | kLeft);
+    // A Windows line end's CR is no part of the line's length.
+    Game windows;
+    const std::string left = "1 1 left" + std::string(kLongestRecordLine - 8, ' ');
+    EXPECT_FALSE(Play(longest + "\r\n" + left + "\r", windows));
+    EXPECT_EQ(windows.Board()(1, 1).Walls, kTop | kLeft);
 
     Game too_long;
     const auto error = Play("# fine\n" + longest + " \n1 1 left\n", too_long);

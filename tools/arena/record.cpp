@@ -98,20 +98,30 @@ std::string WallText(const Wall& wall) {
 
 enum class LineRead { kLine, kEnd, kTooLong };
 
-// std::getline without its appetite: it stops at a line longer than `longest`.
+// std::getline without its appetite: it stops at a line longer than `longest`, the CR of a
+// Windows line end not counted. A failed read ends the record; PlayRecord then reports it.
 LineRead ReadLine(std::istream& input, std::string& line, std::size_t longest) {
     line.clear();
+    bool ended = false;
     char c = 0;
     while (input.get(c)) {
         if (c == '\n') {
-            return LineRead::kLine;
+            ended = true;
+            break;
         }
-        if (line.size() == longest) {
+        if (line.size() > longest) {  // one byte more is room for a CR
             return LineRead::kTooLong;
         }
         line += c;
     }
-    return line.empty() ? LineRead::kEnd : LineRead::kLine;
+    if (input.bad()) {
+        return LineRead::kEnd;
+    }
+    const std::size_t carriage_return = !line.empty() && line.back() == '\r' ? 1 : 0;
+    if (line.size() - carriage_return > longest) {
+        return LineRead::kTooLong;
+    }
+    return ended || !line.empty() ? LineRead::kLine : LineRead::kEnd;
 }
 
 }  // namespace
