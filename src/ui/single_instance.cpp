@@ -75,6 +75,7 @@ enum class Call {
 
 using Clock = std::chrono::steady_clock;
 
+// kHungUp: the call was ended without a byte, or failed some other way.
 enum class Received { kByte, kHungUp, kReset, kTimedOut };
 
 // Waits for one byte until `deadline`; a deadline passed already waits no more.
@@ -95,7 +96,10 @@ Received ReceiveByte(int socket, Clock::time_point deadline, char& byte) {
         if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
             continue;
         }
-        return got == 1 ? Received::kByte : got == 0 ? Received::kHungUp : Received::kReset;
+        if (got == 1) {
+            return Received::kByte;
+        }
+        return got < 0 && errno == ECONNRESET ? Received::kReset : Received::kHungUp;
     }
 }
 
