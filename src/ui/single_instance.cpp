@@ -118,8 +118,9 @@ Call AwaitEnd(int socket, Clock::time_point deadline) {
 // starting, or saving on a slow disk: it is waited for until the deadline. A call taken without
 // an answer leaves a game holding the file: better none than two on one file.
 Call AwaitAnswer(int socket, Clock::time_point deadline) {
+    // Even a call made just before the deadline gets the time a starting game needs to answer.
     char answer = 0;
-    Received got = ReceiveByte(socket, std::min(deadline, Clock::now() + kAnswerTime), answer);
+    Received got = ReceiveByte(socket, Clock::now() + kAnswerTime, answer);
     if (got == Received::kTimedOut) {
         std::fputs("pennix: the open game does not answer yet; waiting for it\n", stderr);
         got = ReceiveByte(socket, deadline, answer);
@@ -138,22 +139,32 @@ Call AwaitAnswer(int socket, Clock::time_point deadline) {
 }
 
 Call CallFirstGame(const SocketAddress& address, Clock::time_point deadline) {
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (socket < 0) {
-        return Call::kNoGame;
+    for (;;) {
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (socket < 0) {
+            return Call::kNoGame;
+        }
+        // Blocking, so that a full queue of calls is waited out rather than taken for no game.
+        ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
+        const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
+        const int error = errno;
+        if (!connected && (error == EAGAIN || error == EINTR || error == ETIMEDOUT)) {
+            // The game is there, but takes no calls: busy, stopped or hung.
+            ::close(socket);
+            if (Clock::now() >= deadline) {
+                return Call::kNoAnswer;
+            }
+            continue;
+        }
+        Call call = Call::kNoGame;
+        if (connected && PeerIsThisUser(socket)) {
+            call = AwaitAnswer(socket, deadline);
+        } else if (!connected && error == ECONNREFUSED) {
+            call = Call::kNotListening;
+        }
+        ::close(socket);
+        return call;
     }
-    // Blocking, so that a full backlog is waited out rather than taken for no game.
-    ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
-    const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
-    const int error = errno;
-    Call call = Call::kNoGame;
-    if (connected && PeerIsThisUser(socket)) {
-        call = AwaitAnswer(socket, deadline);
-    } else if (!connected && error == ECONNREFUSED) {
-        call = Call::kNotListening;
-    }
-    ::close(socket);
-    return call;
 }
 
 // Takes the name, leaving its socket in `listener`, or else calls the game that holds it.

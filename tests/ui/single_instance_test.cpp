@@ -134,6 +134,23 @@ class SingleInstanceTest : public QObject {
         }
     }
 
+    // A game that takes no calls at all, its queue of calls full (stopped, or hung), holds the file
+    // as well: the start gives up on it rather than run beside it.
+    void AGameWhoseCallsQueueIsFullHoldsTheFile() {
+        const int listener = Bind(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(listener >= 0);
+        QVERIFY(::listen(listener, 0) == 0);  // room for one waiting call
+        const int waiting = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        const SocketAddress address = AddressOf(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(::connect(waiting, reinterpret_cast<const sockaddr*>(&address.address),
+                          address.length) == 0);
+        const SingleInstance start(File("pennix.ini"), std::chrono::seconds(1));
+        ::close(waiting);
+        ::close(listener);
+        QVERIFY(!start.MayStart());
+        QVERIFY(start.Unanswered());
+    }
+
     // A game that takes each call without an answer, as an earlier version of the game does,
     // holds the file all the same.
     void AGameThatTakesCallsWithoutAnAnswerHoldsTheFile() {
@@ -226,19 +243,30 @@ class SingleInstanceTest : public QObject {
     }
 
   private:
+    struct SocketAddress {
+        sockaddr_un address{};
+        socklen_t length = 0;
+    };
+
+    // The claim's name as an address in the abstract namespace.
+    static SocketAddress AddressOf(const std::string& name) {
+        SocketAddress result;
+        result.address.sun_family = AF_UNIX;
+        std::memcpy(result.address.sun_path + 1, name.data(), name.size());
+        result.length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        return result;
+    }
+
     // In a child process: becomes user nobody, listens on the name, says so on `ready` and waits
     // for a byte on `done`.
     [[noreturn]] static void HoldAsNobody(const std::string& name, int ready, int done) {
         const passwd* nobody = ::getpwnam("nobody");
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path + 1, name.data(), name.size());
-        const auto length =
-            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        const SocketAddress address = AddressOf(name);
         const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
         const bool held =
             nobody != nullptr && ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0 &&
-            ::bind(socket, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
+            ::bind(socket, reinterpret_cast<const sockaddr*>(&address.address), address.length) ==
+                0 &&
             ::listen(socket, 8) == 0;
         const char byte = held ? 1 : 0;
         // The parent reads no byte as "not held", and ends the wait by writing or by ending.
@@ -251,13 +279,10 @@ class SingleInstanceTest : public QObject {
     // A socket bound to the claim's name that does not listen (yet); -1 when the name cannot be
     // had.
     static int Bind(const std::string& name) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path + 1, name.data(), name.size());
-        const auto length =
-            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        const SocketAddress address = AddressOf(name);
         const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
+        if (::bind(socket, reinterpret_cast<const sockaddr*>(&address.address), address.length) !=
+            0) {
             ::close(socket);
             return -1;
         }
