@@ -11,43 +11,10 @@ set -euo pipefail
 
 binary=$1
 
-if ! command -v Xvfb >/dev/null; then
-    echo "Xvfb is not installed; skipping the end-to-end test"
-    exit 77
-fi
-for tool in xdotool xwininfo; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is missing; scripts/install-deps installs it" >&2
-        exit 1
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    # A game caught by the fault no longer ends on SIGTERM.
-    [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work/game.log" ]; then
-        echo "The game's output:" >&2
-        cat "$work/game.log" >&2
-    fi
-    exit 1
-}
-
-source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-
-start_xvfb "$work" || fail "Xvfb did not start, or does not answer"
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$work/runtime"
+tools=(xdotool xwininfo)
+# A game caught by the fault no longer ends on SIGTERM.
+game_end_signal=KILL
+source "$(dirname "$0")/game_session.sh"
 
 mkdir "$work/bin" "$work/no-programs"
 cp "$binary" "$work/bin/pennix"

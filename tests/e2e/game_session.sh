@@ -1,0 +1,41 @@
+# What the end-to-end scripts share; source it once `tools` names the commands the script needs
+# beside Xvfb. Skips the script (77) when there is no Xvfb. Starts a private X server, with a
+# scratch folder `work` for home, configuration and runtime; on exit ends the game in `game_pid`
+# (with `game_end_signal`, TERM unless set) and the server, and removes the folder. `fail` says
+# what failed, with the game's output in `$work/game.log`, and ends the script.
+if ! command -v Xvfb >/dev/null; then
+    echo "Xvfb is not installed; skipping the end-to-end test"
+    exit 77
+fi
+for tool in "${tools[@]}"; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is missing; scripts/install-deps installs it" >&2
+        exit 1
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "-${game_end_signal:-TERM}" "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work/game.log" ]; then
+        echo "The game's output:" >&2
+        cat "$work/game.log" >&2
+    fi
+    exit 1
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb-session.sh"
+
+start_xvfb "$work" || fail "Xvfb did not start, or does not answer"
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$work/runtime"
