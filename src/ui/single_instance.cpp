@@ -138,33 +138,26 @@ Call AwaitAnswer(int socket, Clock::time_point deadline) {
     return Call::kAnswered;
 }
 
+// A call that cannot even be queued (the queue of calls is full) is taken for no game: the
+// holder of the name cannot be told without a connection, and another user could fill the
+// queue of a name it took to keep this user's game from starting.
 Call CallFirstGame(const SocketAddress& address, Clock::time_point deadline) {
-    for (;;) {
-        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (socket < 0) {
-            return Call::kNoGame;
-        }
-        // Blocking, so that a full queue of calls is waited out rather than taken for no game.
-        ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
-        const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
-        const int error = errno;
-        if (!connected && (error == EAGAIN || error == EINTR || error == ETIMEDOUT)) {
-            // The game is there, but takes no calls: busy, stopped or hung.
-            ::close(socket);
-            if (Clock::now() >= deadline) {
-                return Call::kNoAnswer;
-            }
-            continue;
-        }
-        Call call = Call::kNoGame;
-        if (connected && PeerIsThisUser(socket)) {
-            call = AwaitAnswer(socket, deadline);
-        } else if (!connected && error == ECONNREFUSED) {
-            call = Call::kNotListening;
-        }
-        ::close(socket);
-        return call;
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        return Call::kNoGame;
     }
+    // Blocking, so that a queue of calls full for a moment is waited out.
+    ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &kCallTimeout, sizeof kCallTimeout);
+    const bool connected = ::connect(socket, AsGeneric(address), address.length) == 0;
+    const int error = errno;
+    Call call = Call::kNoGame;
+    if (connected && PeerIsThisUser(socket)) {
+        call = AwaitAnswer(socket, deadline);
+    } else if (!connected && error == ECONNREFUSED) {
+        call = Call::kNotListening;
+    }
+    ::close(socket);
+    return call;
 }
 
 // Takes the name, leaving its socket in `listener`, or else calls the game that holds it.

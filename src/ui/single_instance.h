@@ -20,7 +20,7 @@ class SingleInstance {
     // ending, and the claim is tried again. Needs the QApplication.
     // An ending game may still finish a long reply of the computer's at the slowest speed before
     // it saves, and a game still starting, or saving on a slow disk, answers late: a start waits
-    // up to `longest_end_wait` in all.
+    // about `longest_end_wait` in all (a call is always given two seconds for its answer).
     explicit SingleInstance(const std::filesystem::path& settings_file,
                             std::chrono::seconds longest_end_wait = std::chrono::minutes(5));
     ~SingleInstance();

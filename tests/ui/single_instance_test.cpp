@@ -134,23 +134,6 @@ class SingleInstanceTest : public QObject {
         }
     }
 
-    // A game that takes no calls at all, its queue of calls full (stopped, or hung), holds the file
-    // as well: the start gives up on it rather than run beside it.
-    void AGameWhoseCallsQueueIsFullHoldsTheFile() {
-        const int listener = Bind(SingleInstance::ClaimName(File("pennix.ini")));
-        QVERIFY(listener >= 0);
-        QVERIFY(::listen(listener, 0) == 0);  // room for one waiting call
-        const int waiting = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-        const SocketAddress address = AddressOf(SingleInstance::ClaimName(File("pennix.ini")));
-        QVERIFY(::connect(waiting, reinterpret_cast<const sockaddr*>(&address.address),
-                          address.length) == 0);
-        const SingleInstance start(File("pennix.ini"), std::chrono::seconds(1));
-        ::close(waiting);
-        ::close(listener);
-        QVERIFY(!start.MayStart());
-        QVERIFY(start.Unanswered());
-    }
-
     // A game that takes each call without an answer, as an earlier version of the game does,
     // holds the file all the same.
     void AGameThatTakesCallsWithoutAnAnswerHoldsTheFile() {
@@ -217,29 +200,33 @@ class SingleInstanceTest : public QObject {
     }
 
     // A name held by another user is not a game to hand over to: this one runs.
+    // Also when that user has filled the name's queue of calls, so that no call gets through to
+    // learn who holds it.
     void ANameHeldByAnotherUserIsNoGame() {
         if (::geteuid() != 0) {
             QSKIP("only root can hold a name as another user");
         }
         const std::string name = SingleInstance::ClaimName(File("pennix.ini"));
-        int ready[2];
-        int done[2];
-        QVERIFY(::pipe(ready) == 0 && ::pipe(done) == 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            HoldAsNobody(name, ready[1], done[0]);
+        for (const bool queue_full : {false, true}) {
+            int ready[2];
+            int done[2];
+            QVERIFY(::pipe(ready) == 0 && ::pipe(done) == 0);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                HoldAsNobody(name, queue_full, ready[1], done[0]);
+            }
+            char byte = 0;
+            const bool held = ::read(ready[0], &byte, 1) == 1 && byte == 1;
+            const SingleInstance game(File("pennix.ini"));
+            [[maybe_unused]] const ssize_t written = ::write(done[1], &byte, 1);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            for (const int end : {ready[0], ready[1], done[0], done[1]}) {
+                ::close(end);
+            }
+            QVERIFY2(held, "the other user could not take the name");
+            QVERIFY(game.MayStart());
         }
-        char byte = 0;
-        const bool held = ::read(ready[0], &byte, 1) == 1 && byte == 1;
-        const SingleInstance game(File("pennix.ini"));
-        [[maybe_unused]] const ssize_t written = ::write(done[1], &byte, 1);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        for (const int end : {ready[0], ready[1], done[0], done[1]}) {
-            ::close(end);
-        }
-        QVERIFY2(held, "the other user could not take the name");
-        QVERIFY(game.MayStart());
     }
 
   private:
@@ -257,9 +244,10 @@ class SingleInstanceTest : public QObject {
         return result;
     }
 
-    // In a child process: becomes user nobody, listens on the name, says so on `ready` and waits
-    // for a byte on `done`.
-    [[noreturn]] static void HoldAsNobody(const std::string& name, int ready, int done) {
+    // In a child process: becomes user nobody, listens on the name (with its queue of calls
+    // filled, if asked), says so on `ready` and waits for a byte on `done`.
+    [[noreturn]] static void HoldAsNobody(const std::string& name, bool queue_full, int ready,
+                                          int done) {
         const passwd* nobody = ::getpwnam("nobody");
         const SocketAddress address = AddressOf(name);
         const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -267,13 +255,20 @@ class SingleInstanceTest : public QObject {
             nobody != nullptr && ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0 &&
             ::bind(socket, reinterpret_cast<const sockaddr*>(&address.address), address.length) ==
                 0 &&
-            ::listen(socket, 8) == 0;
+            ::listen(socket, queue_full ? 0 : 8) == 0 && (!queue_full || FillQueue(address));
         const char byte = held ? 1 : 0;
         // The parent reads no byte as "not held", and ends the wait by writing or by ending.
         [[maybe_unused]] ssize_t moved = ::write(ready, &byte, 1);
         char ignored = 0;
         moved = ::read(done, &ignored, 1);
         ::_exit(0);
+    }
+
+    // Queues one call that nobody takes: a queue of length 0 is then full. The call is left open.
+    static bool FillQueue(const SocketAddress& address) {
+        const int call = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        return ::connect(call, reinterpret_cast<const sockaddr*>(&address.address),
+                         address.length) == 0;
     }
 
     // A socket bound to the claim's name that does not listen (yet); -1 when the name cannot be
