@@ -239,6 +239,7 @@ void FrmMainTest::WindowAndControlsAreLaidOut() {
 
     auto* score = window_->findChild<QLabel*>("lblScore");
     QCOMPARE(score->geometry(), QRect(0, 304, 409, 25));
+    QCOMPARE(score->alignment(), Qt::AlignHCenter | Qt::AlignTop);
     QCOMPARE(score->font().pixelSize(), 21);
     QVERIFY(!score->font().bold());
     QCOMPARE(window_->findChild<QWidget*>("Line1")->geometry(), QRect(0, 344, 408, 2));
@@ -253,9 +254,16 @@ void FrmMainTest::WindowAndControlsAreLaidOut() {
     QCOMPARE(link->toolTip(), QString("Go to my personal home page"));
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(link->font().underline());
+    QCOMPARE(link->font().pixelSize(), 11);
     QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QVERIFY(window_->ClientArea()->font().bold());
     QCOMPARE(window_->ClientArea()->font().pixelSize(), 21);
+    // Each face is the one named or its metric-compatible stand-in, which the setup installs.
+    const auto face = [](const QWidget* widget) { return QFontInfo(widget->font()).family(); };
+    QVERIFY(QStringList({"Liberation Sans", "Arial"}).contains(face(window_->ClientArea())));
+    QVERIFY(QStringList({"Liberation Serif", "Times New Roman"}).contains(face(score)));
+    QVERIFY(QStringList({"Liberation Mono", "Courier New", "Courier"}).contains(face(random)));
+    QVERIFY(QStringList({"Comic Neue", "Comic Sans MS"}).contains(face(link)));
 
     // The board reads the dots where they are now, not where they started.
     window_->findChild<QWidget*>("shpDot(5)")->move(200, 30);
@@ -337,6 +345,11 @@ void FrmMainTest::AnyButtonAndModifierDrawsTheSameWall() {
     Press({36, 44}, Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier);
     QVERIFY(TheGame().Board()(1, 1).Walls & kLeft);
     QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
+    // The second of two quick presses comes as a double click alone, as from a first press that
+    // just missed the gap.
+    window_->mnuNewGame_Click();
+    QTest::mouseDClick(window_->ClientArea(), Qt::LeftButton, {}, {52, 28});
+    QVERIFY(TheGame().Board()(1, 1).Walls & kTop);
 }
 
 void FrmMainTest::PressesOffTheGapsOrOnDrawnWallsDoNothing() {
@@ -399,6 +412,10 @@ void FrmMainTest::PaintsExactlyTheWallsAndDots() {
     QCOMPARE(black, 2 * 115);
     QCOMPARE(image.pixelColor(36, 28), QColor(0, 0, 255));
     QCOMPARE(image.pixelColor(356, 284), QColor(0, 0, 255));
+    // The dots are round: the corners of their squares show the board.
+    for (QPoint corner : {QPoint(32, 24), QPoint(40, 24), QPoint(32, 32), QPoint(360, 288)}) {
+        QCOMPARE(image.pixelColor(corner), kBackground);
+    }
 }
 
 void FrmMainTest::PaintsOwnersLetters_data() {

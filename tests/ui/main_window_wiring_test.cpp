@@ -14,14 +14,17 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <chrono>
 #include <csignal>
 #include <functional>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "checked_options.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/link_label.h"
 #include "ui/frm_main.h"
 #include "ui/termination_signals.h"
@@ -67,7 +70,8 @@ class MainWindowWiringTest : public QObject {
     void Open();
     QString Checked() const { return CheckedOptions(*window_); }
     QAction* Entry(const char* name) const { return window_->findChild<QAction*>(name); }
-    // Triggers the entry and returns the objectName of the modal window it opened, closed again.
+    // Triggers the entry and returns the objectName of the modal window it opened, closed again,
+    // and what its score line, if it has one, showed.
     QString ModalOpenedBy(const char* entry);
 
     std::unique_ptr<QTemporaryDir> directory_;
@@ -104,6 +108,9 @@ QString MainWindowWiringTest::ModalOpenedBy(const char* entry) {
     QTimer::singleShot(0, [&seen] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             seen = modal->objectName();
+            if (const auto* score = modal->findChild<QLabel*>("lblScore")) {
+                seen += ": " + score->text();
+            }
             modal->close();
         }
     });
@@ -293,20 +300,18 @@ void MainWindowWiringTest::AFailedSaveIsToldOnStandardError() {
 void MainWindowWiringTest::EachHelpEntryOpensItsWindow() {
     Open();
     window_->show();
+    window_->CurrentGame().SetMatchScore(3, 1);
     QCOMPARE(ModalOpenedBy("mnuAbout"), QString("frmAbout"));
     QCOMPARE(ModalOpenedBy("mnuAuthor"), QString("frmAuthor"));
-    QCOMPARE(ModalOpenedBy("mnuScores"), QString("frmScore"));
+    QCOMPARE(ModalOpenedBy("mnuScores"), QString("frmScore: You  3 - Me  1"));
     QCOMPARE(ModalOpenedBy("mnuRegister"), QString("frmRegister"));
-    for (const char* help : {"mnuHelp2", "mnuHelpIndex"}) {
-        Entry(help)->trigger();
-        QWidget* help_window = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != window_.get() && top->isVisible()) {
-                help_window = top;
-            }
-        }
-        QVERIFY2(help_window != nullptr, help);
-        help_window->close();
+    for (const auto& [entry, page] :
+         {std::pair{"mnuHelp2", "Contents"}, {"mnuHelpIndex", "Index"}}) {
+        Entry(entry)->trigger();
+        auto* help = window_->findChild<HelpWindow*>();
+        QVERIFY2(help != nullptr && help->isVisible(), entry);
+        QCOMPARE(help->Browser()->documentTitle(), QString(page));
+        help->close();
     }
 }
 
