@@ -47,6 +47,36 @@ std::vector<Board> PositionsWithoutSafeWalls(int count) {
     });
 }
 
+// Columns 1 and 2 owned, the other 64 boxes one chain winding column by column, opened at (3, 1)
+// and open at its far end (10, 1). Eating it takes 64 passes, and on each the hand-over search
+// plays out the reply to all that is left: the costliest turn we could build.
+Board WindingChainOpened() {
+    Board board;
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y) {
+            board(x, y) = {kClosed, x <= 2 ? ((x + y) % 2 == 0 ? kHuman : kComputer) : kNobody};
+        }
+    }
+    const auto open = [&board](int x, int y, int side) {
+        const Wall wall = MakeWall(x, y, side);
+        board(x, y).Walls &= static_cast<std::int16_t>(~side);
+        Wall neighbour;
+        if (NeighbourOf(wall, neighbour)) {
+            board(neighbour.x, neighbour.y).Walls &= static_cast<std::int16_t>(~neighbour.side);
+        }
+    };
+    for (int x = 3; x <= kColumns; ++x) {
+        for (int y = 1; y < kRows; ++y) {
+            open(x, y, kBottom);
+        }
+        if (x < kColumns) {
+            open(x, x % 2 == 1 ? kRows : 1, kRight);
+        }
+    }
+    open(kColumns, 1, kTop);
+    return board;
+}
+
 template <typename Find>
 void RunOver(benchmark::State& state, const std::vector<Board>& positions, Find find) {
     Game game;
@@ -101,12 +131,24 @@ void BM_LeastLossWall_Reference(benchmark::State& state) {
     });
 }
 
+void BM_GeniusTurnThroughTheLongestChain(benchmark::State& state) {
+    const Board board = WindingChainOpened();
+    Game game;
+    Opponent opponent(game);
+    for (auto _ : state) {
+        game.LoadPosition(board, kComputer);
+        opponent.ComputerMove(Level::Genius);
+        benchmark::DoNotOptimize(game.ComputerBoxes());
+    }
+}
+
 BENCHMARK(BM_SafeWall)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SafeWall_Reference)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeaveTwoBoxes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeaveTwoBoxes_Reference)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeastLossWall)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeastLossWall_Reference)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GeniusTurnThroughTheLongestChain)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pennix
