@@ -116,6 +116,22 @@ class LinkTest : public QObject {
         QVERIFY(link.font().underline());
     }
 
+    // Through the window, so that Qt itself makes the second press a double click: the page
+    // opens once for it, and again for a click that comes later.
+    void doubleClickOpensThePageOnce() {
+        QWidget window;
+        FakeOpener opener;
+        LinkLabel link("https://one.example.org/", &window, opener);
+        link.setGeometry(10, 10, 100, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint on_link = link.geometry().center();
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, on_link);
+        QCOMPARE(opener.opened.size(), 1);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, on_link);
+        QCOMPARE(opener.opened.size(), 2);
+    }
+
     void pressWithoutReleaseOnTheLinkOpensNothing() {
         QWidget window;
         FakeOpener opener;

@@ -86,6 +86,13 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// The second press of a double click makes no click of its own, as with links anywhere: a link
+// double-clicked out of habit opens its page once, not in two browser tabs.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    event->accept();
+}
+
 // A click is a press and a release of the left button both on the label, as on a button.
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool clicked = pressed_ && event->button() == Qt::LeftButton &&
