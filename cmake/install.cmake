@@ -31,6 +31,13 @@ if(NOT PENNIX_SCREENSHOT_ADDRESS MATCHES "/$")
     string(APPEND PENNIX_SCREENSHOT_ADDRESS "/")
 endif()
 string(APPEND PENNIX_SCREENSHOT_ADDRESS "screenshot.png")
+# The addresses become XML text: the & of a query string would leave a file no parser accepts.
+set(PENNIX_METAINFO_HOMEPAGE "${PENNIX_GAME_PAGE}")
+foreach(address PENNIX_METAINFO_HOMEPAGE PENNIX_SCREENSHOT_ADDRESS)
+    string(REPLACE "&" "&amp;" ${address} "${${address}}")
+    string(REPLACE "<" "&lt;" ${address} "${${address}}")
+    string(REPLACE ">" "&gt;" ${address} "${${address}}")
+endforeach()
 configure_file(${metainfo_template} ${CMAKE_BINARY_DIR}/${PENNIX_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${PENNIX_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
