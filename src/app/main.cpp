@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ui/deferred_icon_style.h"
+#include "ui/destroyed_window.h"
 #include "ui/frm_main.h"
 #include "ui/single_instance.h"
 #include "ui/termination_signals.h"
@@ -119,6 +120,7 @@ int main(int argc, char* argv[]) {
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();
+    pennix::CloseWhenDestroyedFromOutside(window);
     const int status = application.exec();
     open_window = nullptr;
     return status;

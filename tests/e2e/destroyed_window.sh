@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The game's window destroyed by another program (as `xdotool windowclose` does) during the
+# computer's Slow reply, rather than closed through a window manager: the game must finish the
+# reply, save and end, so that the next start opens a window. It ran on with nothing to show,
+# and each later start was told that its window came forward.
+# Skips (77) only when there is no Xvfb.
+set -euo pipefail
+
+binary=$1
+
+tools=(xdotool xwininfo)
+source "$(dirname "$0")/game_session.sh"
+
+mkdir "$work/bin"
+cp "$binary" "$work/bin/pennix"
+# Only a save writes the [Message] line.
+printf '[Options]\r\nLevel=Genius\r\nSpeed=Slow\r\n[Score]\r\nYou= 5\r\nMe= 2\r\n' \
+    >"$work/bin/pennix.ini"
+
+"$work/bin/pennix" >"$work/game.log" 2>&1 &
+game_pid=$!
+eventually find_game_window || fail "no window titled 'The game of Pennix'"
+geometry=$(xwininfo -id "$window")
+field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
+board_left=$(field "Absolute upper-left X")
+board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
+
+# A press on a gap, and the window destroyed while the answer blinks (Slow: two seconds).
+xdotool mousemove "$((board_left + 52))" "$((board_top + 28))" click 1
+sleep 0.3
+xdotool windowclose "$window"
+
+await_game_end || fail "the game runs on after its window was destroyed"
+[ "$game_status" -eq 0 ] || fail "with its window destroyed the game ended with status $game_status"
+grep -q '^Text=Hello, world!' "$work/bin/pennix.ini" ||
+    fail "the settings file was not saved: $(cat -A "$work/bin/pennix.ini")"
+grep -q "^Level=Genius" "$work/bin/pennix.ini" || fail "the level was not kept"
+
+# The next start is a game with a window of its own.
+"$work/bin/pennix" >"$work/game.log" 2>&1 &
+game_pid=$!
+eventually find_game_window || fail "the next start opened no window"
+echo "end-to-end: a window destroyed from outside during a reply: the game saves and ends"
