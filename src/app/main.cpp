@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();
-    pennix::CloseWhenDestroyedFromOutside(window);
+    pennix::CloseWindowsDestroyedFromOutside(window);
     const int status = application.exec();
     open_window = nullptr;
     return status;

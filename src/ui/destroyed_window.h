@@ -1,16 +1,17 @@
 // A window destroyed by another program (`xdotool windowclose`, a tool tidying up a desktop)
-// rather than closed through the window manager: the game would run on with nothing to show, and
-// every later start would be told that its window comes forward. It ends as at a logout instead,
-// saving first.
+// rather than closed through the window manager. Left alone, the main window's loss would leave
+// the game running with nothing to show, every later start being told that its window comes
+// forward; a modal window's loss would leave its loop running and the main window refusing input.
 #pragma once
 
 class QWidget;
 
 namespace pennix {
 
-// From now on, when the X server reports `window`'s native window destroyed, every window of the
-// application is closed, as on a termination signal. Call once the window is shown; a platform
-// other than X11 reports nothing, and nothing changes there.
-void CloseWhenDestroyedFromOutside(QWidget& window);
+// From now on, when the X server reports the native window of one of the application's windows
+// destroyed, that window is closed, and for `main_window` every window is, as on a termination
+// signal, so the game saves and ends. A platform other than X11 reports nothing, and nothing
+// changes there. Call once.
+void CloseWindowsDestroyedFromOutside(QWidget& main_window);
 
 }  // namespace pennix

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The game's window destroyed by another program (as `xdotool windowclose` does) during the
-# computer's Slow reply, rather than closed through a window manager: the game must finish the
-# reply, save and end, so that the next start opens a window. It ran on with nothing to show,
-# and each later start was told that its window came forward.
+# Windows destroyed by another program (as `xdotool windowclose` does) rather than closed through
+# a window manager. The game's window, during the computer's Slow reply: the game must finish the
+# reply, save and end, so that the next start opens a window; it ran on with nothing to show, and
+# each later start was told that its window came forward. A small window: it must close, or its
+# loop runs on unseen and the game's window refuses all input.
 # Skips (77) only when there is no Xvfb.
 set -euo pipefail
 
@@ -36,8 +37,21 @@ grep -q '^Text=Hello, world!' "$work/bin/pennix.ini" ||
     fail "the settings file was not saved: $(cat -A "$work/bin/pennix.ini")"
 grep -q "^Level=Genius" "$work/bin/pennix.ini" || fail "the level was not kept"
 
-# The next start is a game with a window of its own.
+# The next start is a game with a window of its own. Its About window destroyed, File > Exit
+# chosen by its access keys must reach the game's window and end the game.
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
 eventually find_game_window || fail "the next start opened no window"
-echo "end-to-end: a window destroyed from outside during a reply: the game saves and ends"
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+h
+xdotool key Down Down Return
+find_about() { about=$(xdotool search --onlyvisible --name '^About Pennix$' | head -1); [ -n "$about" ]; }
+eventually find_about || fail "Help > About the game opened no window"
+xdotool windowclose "$about"
+sleep 0.5
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+f
+xdotool key x
+await_game_end || fail "after its About window was destroyed the game took no File > Exit"
+[ "$game_status" -eq 0 ] || fail "File > Exit after a destroyed About window: status $game_status"
+echo "end-to-end: windows destroyed from outside: the game saves and ends, a small window closes"
