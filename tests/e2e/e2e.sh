@@ -89,9 +89,13 @@ kill -0 "$game_pid" 2>/dev/null || fail "a second start ended the first game"
 
 # Options > Speed > the entry that many places below Slow, from the keyboard.
 # Each step waits for the menus it opens or closes, so that the choice has been made before
-# anything ends the game; the menus are windows of the game's own while they are open.
+# anything ends the game; the menus are windows of the game's own while they are open. The
+# pointer goes to the screen's corner first: left on the board, where the presses put it, it
+# rests over the Options menu's Speed entry once that menu opens, and its hover would race the
+# keys (opening Speed without its first entry highlighted, and so choosing the wrong one).
 choose_speed() {
     windows_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" | wc -l)" -eq "$1" ]; }
+    xdotool mousemove 0 0
     xdotool windowfocus --sync "$window"
     xdotool key --clearmodifiers alt+o
     eventually windows_open 2 || fail "the Options menu did not open"
