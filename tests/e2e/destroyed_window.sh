@@ -9,7 +9,7 @@ set -euo pipefail
 
 binary=$1
 
-tools=(xdotool xwininfo)
+tools=(xdotool xwininfo import convert)
 source "$(dirname "$0")/game_session.sh"
 
 mkdir "$work/bin"
@@ -26,9 +26,14 @@ field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
 board_left=$(field "Absolute upper-left X")
 board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
 
-# A press on a gap, and the window destroyed while the answer blinks (Slow: two seconds).
+# A press on a gap, and the window destroyed while the answer blinks (Slow: two seconds): once
+# the gap shows its wall, the press has been taken and the answer has begun.
+wall_at() {
+    import -window root -crop "1x1+$((board_left + $1))+$((board_top + $2))" "$work/pixel.png"
+    convert "$work/pixel.png" -format %c histogram:info:- | grep -q '#000000'
+}
 xdotool mousemove "$((board_left + 52))" "$((board_top + 28))" click 1
-sleep 0.3
+eventually wall_at 52 28 || fail "the press drew no wall"
 xdotool windowclose "$window"
 
 await_game_end || fail "the game runs on after its window was destroyed"
@@ -42,15 +47,24 @@ grep -q "^Level=Genius" "$work/bin/pennix.ini" || fail "the level was not kept"
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
 eventually find_game_window || fail "the next start opened no window"
+# The pointer off the board, where its hover could race the keys in the menus.
+xdotool mousemove 0 0
 xdotool windowfocus --sync "$window"
 xdotool key --clearmodifiers alt+h
 xdotool key Down Down Return
 find_about() { about=$(xdotool search --onlyvisible --name '^About Pennix$' | head -1); [ -n "$about" ]; }
 eventually find_about || fail "Help > About the game opened no window"
 xdotool windowclose "$about"
-sleep 0.5
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+f
+# Keys that come before the game has closed what is left of the About window are not for the
+# game's window: asked again until the File menu opens.
+windows_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" | wc -l)" -eq "$1" ]; }
+open_file_menu() {
+    xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers alt+f
+    sleep 0.2
+    windows_open 2
+}
+eventually open_file_menu || fail "after its About window was destroyed the game took no keys"
 xdotool key x
 await_game_end || fail "after its About window was destroyed the game took no File > Exit"
 [ "$game_status" -eq 0 ] || fail "File > Exit after a destroyed About window: status $game_status"
