@@ -132,6 +132,36 @@ class LinkTest : public QObject {
         QCOMPARE(opener.opened.size(), 2);
     }
 
+    // Qt makes a press a double click whenever the one before it was close by: after a first
+    // press that just missed the link, or a click long after the one that opened it, the double
+    // click is a click of its own. Sent directly, as QTest keeps its clicks apart.
+    void doubleClickIsAClickUnlessItsFirstClickOpenedThePage() {
+        QWidget window;
+        FakeOpener opener;
+        LinkLabel link("https://one.example.org/", &window, opener);
+        link.setGeometry(10, 10, 100, 20);
+        const auto send = [&link](QEvent::Type type, quint64 timestamp) {
+            const QPointF at(5, 5);
+            const Qt::MouseButtons held =
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, at, link.mapToGlobal(at), Qt::LeftButton, held, {});
+            event.setTimestamp(timestamp);
+            QApplication::sendEvent(&link, &event);
+        };
+        send(QEvent::MouseButtonDblClick, 1000);  // its first press missed the link
+        send(QEvent::MouseButtonRelease, 1050);
+        QCOMPARE(opener.opened.size(), 1);
+        send(QEvent::MouseButtonPress, 9000);
+        send(QEvent::MouseButtonRelease, 9050);
+        QCOMPARE(opener.opened.size(), 2);
+        send(QEvent::MouseButtonDblClick, 9200);  // the second press of that click
+        send(QEvent::MouseButtonRelease, 9250);
+        QCOMPARE(opener.opened.size(), 2);
+        send(QEvent::MouseButtonDblClick, 20000);  // long after it
+        send(QEvent::MouseButtonRelease, 20050);
+        QCOMPARE(opener.opened.size(), 3);
+    }
+
     void pressWithoutReleaseOnTheLinkOpensNothing() {
         QWidget window;
         FakeOpener opener;

@@ -1,8 +1,10 @@
 // Opening a link's address through an opener, and the failure message when it cannot be opened.
 #include "link_label.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStyleHints>
 #include <QUrl>
 
 #include "ui/dialogs/dialog_look.h"
@@ -87,9 +89,14 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 // The second press of a double click makes no click of its own, as with links anywhere: a link
-// double-clicked out of habit opens its page once, not in two browser tabs.
+// double-clicked out of habit opens its page once, not in two browser tabs. Only when the first
+// click opened it, though: after a first press that just missed the link, this one is a click.
 void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    pressed_ = false;
+    const bool second_of_opening =
+        opened_at_ &&
+        event->timestamp() - *opened_at_ <=
+            static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    pressed_ = !second_of_opening && event->button() == Qt::LeftButton;
     event->accept();
 }
 
@@ -99,7 +106,9 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
                          rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
+    opened_at_.reset();
     if (clicked) {
+        opened_at_ = event->timestamp();
         OpenLink(window(), text(), *opener_);
     }
 }

@@ -86,6 +86,7 @@ class LinkLabel : public QLabel {
   private:
     LinkOpener* opener_;
     bool pressed_ = false;
+    std::optional<quint64> opened_at_;  // when the last release opened the page
 };
 
 }  // namespace pennix
