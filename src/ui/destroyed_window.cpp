@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QObject>
 #include <QWidget>
+#include <QWindow>
 
 namespace pennix {
 
@@ -29,17 +30,25 @@ class DestroyedWindowFilter : public QObject, public QAbstractNativeEventFilter 
     }
 
   private:
+    // The native window a window has now. Qt makes some anew (a tooltip, each time it shows under
+    // a window manager) and destroys the old one, which the widget's own identifier may still
+    // name; only the platform window knows the current one.
+    static WId NativeWindow(const QWidget& window) {
+        const QWindow* handle = window.windowHandle();
+        return handle != nullptr && handle->handle() != nullptr ? handle->winId() : 0;
+    }
+
     // Matched against the windows as they are now: a native window Qt let go of itself (a
     // window deleted, or made anew) belongs to no window any more. The close comes later, from
     // the event loop, as a termination signal's does, not in the middle of Qt's own handling of
     // the X server's events; the main window holds it until a reply ends.
     void WindowDestroyed(xcb_window_t native) {
-        if (native == main_window_.internalWinId()) {
+        if (native == NativeWindow(main_window_)) {
             QMetaObject::invokeMethod(qApp, &QApplication::closeAllWindows, Qt::QueuedConnection);
             return;
         }
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->internalWinId() == native) {
+            if (NativeWindow(*window) == native) {
                 QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
             }
         }

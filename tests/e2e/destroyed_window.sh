@@ -3,13 +3,14 @@
 # a window manager. The game's window, during the computer's Slow reply: the game must finish the
 # reply, save and end, so that the next start opens a window; it ran on with nothing to show, and
 # each later start was told that its window came forward. A small window: it must close, or its
-# loop runs on unseen and the game's window refuses all input.
+# loop runs on unseen and the game's window refuses all input. And a window Qt itself makes anew
+# is not one destroyed from outside.
 # Skips (77) only when there is no Xvfb.
 set -euo pipefail
 
 binary=$1
 
-tools=(xdotool xwininfo import convert)
+tools=(xdotool xwininfo xprop import convert openbox)
 source "$(dirname "$0")/game_session.sh"
 
 mkdir "$work/bin"
@@ -68,4 +69,23 @@ eventually open_file_menu || fail "after its About window was destroyed the game
 xdotool key x
 await_game_end || fail "after its About window was destroyed the game took no File > Exit"
 [ "$game_status" -eq 0 ] || fail "File > Exit after a destroyed About window: status $game_status"
+
+# Under a window manager Qt destroys a tooltip's native window and makes it anew each time it
+# shows: none of the game's windows was destroyed from outside, and the tooltip must show.
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+eventually wm_running || fail "openbox did not start"
+"$work/bin/pennix" >"$work/game.log" 2>&1 &
+game_pid=$!
+eventually find_game_window || fail "no window under a window manager"
+# Qt shows tooltips in the active window only.
+xdotool windowactivate --sync "$window"
+geometry=$(xwininfo -id "$window")
+board_left=$(field "Absolute upper-left X")
+board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
+xdotool mousemove "$((board_left + 358))" "$((board_top + 362))"
+xdotool mousemove "$((board_left + 360))" "$((board_top + 364))"
+eventually windows_open 2 || fail "the Rnd button's tooltip never showed under a window manager"
 echo "end-to-end: windows destroyed from outside: the game saves and ends, a small window closes"
