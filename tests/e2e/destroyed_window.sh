@@ -22,10 +22,7 @@ printf '[Options]\r\nLevel=Genius\r\nSpeed=Slow\r\n[Score]\r\nYou= 5\r\nMe= 2\r\
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
 eventually find_game_window || fail "no window titled 'The game of Pennix'"
-geometry=$(xwininfo -id "$window")
-field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
-board_left=$(field "Absolute upper-left X")
-board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
+find_board
 
 # A press on a gap, and the window destroyed while the answer blinks (Slow: two seconds): once
 # the gap shows its wall, the press has been taken and the answer has begun.
@@ -82,9 +79,7 @@ game_pid=$!
 eventually find_game_window || fail "no window under a window manager"
 # Qt shows tooltips in the active window only.
 xdotool windowactivate --sync "$window"
-geometry=$(xwininfo -id "$window")
-board_left=$(field "Absolute upper-left X")
-board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
+find_board
 xdotool mousemove "$((board_left + 358))" "$((board_top + 362))"
 xdotool mousemove "$((board_left + 360))" "$((board_top + 364))"
 eventually windows_open 2 || fail "the Rnd button's tooltip never showed under a window manager"

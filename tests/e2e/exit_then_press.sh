@@ -30,11 +30,7 @@ exit_then_press() {
     PATH=$path "$work/bin/pennix" >"$work/game.log" 2>&1 &
     game_pid=$!
     eventually find_game_window || fail "no window titled 'The game of Pennix'"
-    local geometry board_left board_top
-    geometry=$(xwininfo -id "$window")
-    field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
-    board_left=$(field "Absolute upper-left X")
-    board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
+    find_board
 
     xdotool windowfocus --sync "$window"
     xdotool mousemove "$((board_left + 52))" "$((board_top + 28))" click 1

@@ -2,7 +2,8 @@
 # beside Xvfb. Skips the script (77) when there is no Xvfb. Starts a private X server, with a
 # scratch folder `work` for home, configuration and runtime; on exit ends the game in `game_pid`
 # (with `game_end_signal`, TERM unless set) and the server, and removes the folder. `fail` says
-# what failed, with the game's output in `$work/game.log`, and ends the script.
+# what failed, with the game's output in `$work/game.log`, and ends the script. `find_board` (with
+# xwininfo among the tools) finds where the board of the game's window is on the screen.
 if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed; skipping the end-to-end test"
     exit 77
@@ -39,3 +40,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb-session.sh"
 start_xvfb "$work" || fail "Xvfb did not start, or does not answer"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
+
+# Sets board_left and board_top to where the board of the game's $window begins on the screen:
+# its 385 pixels are the bottom of the window, below the menu bar.
+find_board() {
+    local geometry
+    geometry=$(xwininfo -id "$window")
+    field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
+    board_left=$(field "Absolute upper-left X")
+    board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
+}
