@@ -88,6 +88,7 @@ void AnswerLaterStarts(pennix::FrmMain& window, pennix::SingleInstance& instance
     // Once the game has saved for the last time, a new start is a game of its own: brought
     // forward, the closed window would come back and cancel the end.
     QObject::connect(&window, &pennix::FrmMain::Leaving, [&instance] { instance.Ending(); });
+    instance.EndingWhen(pennix::TerminationPending);
     QObject::connect(&window, &pennix::FrmMain::Closed, [&instance] { instance.Release(); });
 }
 

@@ -246,6 +246,10 @@ void SingleInstance::Ending() {
     ending_ = true;
 }
 
+void SingleInstance::EndingWhen(std::function<bool()> about_to_end) {
+    about_to_end_ = std::move(about_to_end);
+}
+
 void SingleInstance::Release() {
     notifier_.reset();
     if (listener_ >= 0) {
@@ -260,15 +264,16 @@ void SingleInstance::Release() {
 
 void SingleInstance::AnswerLaterStarts() {
     bool asked = false;
+    const bool ending = ending_ || (about_to_end_ && about_to_end_());
     int start = -1;
     while ((start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
         if (!PeerIsThisUser(start)) {
             ::close(start);
             continue;
         }
-        const char answer = ending_ ? kEndingAnswer : kComingAnswer;
+        const char answer = ending ? kEndingAnswer : kComingAnswer;
         (void)::send(start, &answer, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (ending_) {
+        if (ending) {
             held_calls_.push_back(start);  // let go with the claim
         } else {
             asked = true;

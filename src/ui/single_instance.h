@@ -47,6 +47,10 @@ class SingleInstance {
     // The game is ending but has not saved yet: later starts wait until it has let go of the
     // claim, and are then the game, instead of coming to a window about to close.
     void Ending();
+    // Also ending, for later starts, whenever `about_to_end` says so: a close requested but not
+    // carried out yet (a termination signal the event loop has still to take up) would otherwise
+    // bring forward a window about to go.
+    void EndingWhen(std::function<bool()> about_to_end);
 
     // Gives the claim up, once the game has saved for the last time: a start from then on is a
     // game of its own.
@@ -66,6 +70,7 @@ class SingleInstance {
     std::vector<int> held_calls_;  // starts that wait for this game to end
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> come_forward_;
+    std::function<bool()> about_to_end_;
 };
 
 }  // namespace pennix

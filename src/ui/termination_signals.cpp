@@ -81,6 +81,10 @@ void RestoreDefaults() {
 
 }  // namespace
 
+bool TerminationPending() {
+    return close_pending.load();
+}
+
 void CloseWindowsOnTerminationSignals() {
     if (signal_sockets[0] != -1) {
         return;

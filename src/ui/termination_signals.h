@@ -9,4 +9,8 @@ namespace pennix {
 // Call after the QApplication is made; further calls change nothing.
 void CloseWindowsOnTerminationSignals();
 
+// Whether a termination signal has come that the event loop has not taken up yet: the game is
+// about to close, though none of its windows knows so.
+bool TerminationPending();
+
 }  // namespace pennix

@@ -193,8 +193,10 @@ void MainWindowWiringTest::TerminationSignalsCloseAndSaveAsExitDoes() {
             Entry("mnuAbout")->trigger();  // returns when the About window has been closed
         } else {
             std::raise(signal_number);
+            QVERIFY(TerminationPending());  // later starts are told the game is ending
         }
         QTRY_VERIFY(!window_->isVisible());
+        QVERIFY(!TerminationPending());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCOMPARE(Read(), QByteArray("[Options]\nLevel=Hard\nSpeed=Slow\n[Score]\nYou= 3\n"
                                     "Me= 4\n[Message]\nText=Hello, world!\n"));

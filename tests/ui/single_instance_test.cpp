@@ -61,28 +61,46 @@ class SingleInstanceTest : public QObject {
         QVERIFY(!MayStartAgain(File("pennix.ini")));
     }
 
-    // A start made while the open game is ending (its close waits for the computer's reply)
-    // waits until that game has saved and let go, and is then the game.
+    // A start made while the open game is ending (its close waits for the computer's reply, or a
+    // termination signal waits for the event loop) waits until that game has saved and let go,
+    // and is then the game.
     void AStartWhileTheGameIsEndingIsTheNextGame() {
-        std::optional<SingleInstance> ending(std::in_place, File("pennix.ini"));
-        int asked = 0;
-        ending->WhenStartedAgain([&asked] { ++asked; });
-        ending->Ending();
-        // A thread of Qt's own: the start, once it is the game, listens with a socket notifier.
-        std::atomic<int> later_is_first{-1};
-        std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
-            later_is_first = SingleInstance(File("pennix.ini")).MayStart() ? 1 : 0;
-        }));
-        later->start();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-        while (std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents();
+        for (const bool signalled : {false, true}) {
+            std::optional<SingleInstance> ending(std::in_place, File("pennix.ini"));
+            int asked = 0;
+            ending->WhenStartedAgain([&asked] { ++asked; });
+            if (signalled) {
+                ending->EndingWhen([] { return true; });
+            } else {
+                ending->Ending();
+            }
+            // A thread of Qt's own: the start, once it is the game, listens with a socket notifier.
+            std::atomic<int> later_is_first{-1};
+            std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
+                later_is_first = SingleInstance(File("pennix.ini")).MayStart() ? 1 : 0;
+            }));
+            later->start();
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+            while (std::chrono::steady_clock::now() < deadline) {
+                QCoreApplication::processEvents();
+            }
+            QVERIFY2(later_is_first == -1, "the later start did not wait for the game to end");
+            ending.reset();
+            QVERIFY(later->wait(10000));
+            QCOMPARE(later_is_first.load(), 1);
+            QCOMPARE(asked, 0);
         }
-        QVERIFY2(later_is_first == -1, "the later start did not wait for the game to end");
-        ending.reset();
-        QVERIFY(later->wait(10000));
-        QCOMPARE(later_is_first.load(), 1);
-        QCOMPARE(asked, 0);
+    }
+
+    // Until the game says so, a close requested from outside is not an end: later starts bring
+    // the window forward.
+    void AGameNotAboutToEndComesForward() {
+        SingleInstance first(File("pennix.ini"));
+        int asked = 0;
+        first.WhenStartedAgain([&asked] { ++asked; });
+        first.EndingWhen([] { return false; });
+        QVERIFY(!MayStartAgain(File("pennix.ini")));
+        QTRY_COMPARE(asked, 1);
     }
 
     // A game that stays on its way out longer than a start waits: the start is not the game (two
