@@ -196,10 +196,13 @@ void FrmMain::cmdRandom_Click() {
 
 // ---- The computer's wall blinking ------------------------------------------------------------
 
+// A game on its way out (a logout, a termination signal) skips the rest of the blinking: the
+// walls drawn are the same, and a long reply at the slowest speed would otherwise hold up the
+// save for most of a minute, longer than a session that is ending may wait.
 void FrmMain::AnimateWall(int x, int y, int side) {
     const BlinkTiming timing = TimingFor(CheckedSpeed());
     const WallRect bar = WallRectangle(DotRectangles(), x, y, side);
-    for (int blink = 0; blink < timing.blinks; ++blink) {
+    for (int blink = 0; blink < timing.blinks && !leaving_; ++blink) {
         Blink(bar, Qt::white);
         pause_(timing.pause);
         Blink(bar, Qt::black);
