@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "ui/after_queued_input.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/destroyed_window.h"
 #include "ui/frm_main.h"
@@ -89,6 +90,17 @@ void AnswerLaterStarts(pennix::FrmMain& window, pennix::SingleInstance& instance
     // forward, the closed window would come back and cancel the end.
     QObject::connect(&window, &pennix::FrmMain::Leaving, [&instance] { instance.Ending(); });
     instance.EndingWhen(pennix::TerminationPending);
+    // The window's input waits during the computer's reply, and a close may be waiting with it:
+    // a start is answered only once that input has been handled.
+    QObject::connect(&window, &pennix::FrmMain::ReplyStarted,
+                     [&instance] { instance.HoldCalls(); });
+    QObject::connect(&window, &pennix::FrmMain::ReplyEnded, [&window, &instance] {
+        pennix::AfterQueuedInput(window, [&window, &instance] {
+            if (!window.Replying()) {
+                instance.AnswerCalls();
+            }
+        });
+    });
     QObject::connect(&window, &pennix::FrmMain::Closed, [&instance] { instance.Release(); });
 }
 

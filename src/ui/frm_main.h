@@ -75,6 +75,7 @@ class FrmMain : public QMainWindow, public GameView {
 
     pennix::Game& CurrentGame() { return game_; }
     void SetPause(Pause pause) { pause_ = std::move(pause); }
+    bool Replying() const { return replying_; }
 
     // Menu and button handlers, under the names the menus and controls carry.
     void mnuNewGame_Click();
@@ -101,6 +102,9 @@ class FrmMain : public QMainWindow, public GameView {
     void Leaving();
     // The window has closed and saved for the last time.
     void Closed();
+    // The computer's reply, between which the window's input waits in Qt's queue.
+    void ReplyStarted();
+    void ReplyEnded();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -151,8 +151,10 @@ void FrmMain::Form_MouseDown(QPointF position) {
 template <typename Reply>
 void FrmMain::RunReply(Reply reply) {
     replying_ = true;
+    emit ReplyStarted();
     reply();
     replying_ = false;
+    emit ReplyEnded();
 }
 
 // The window's own presses and keys wait in Qt's queue while the computer replies, but a menu

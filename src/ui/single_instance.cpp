@@ -246,6 +246,18 @@ void SingleInstance::Ending() {
     ending_ = true;
 }
 
+void SingleInstance::HoldCalls() {
+    if (notifier_) {
+        notifier_->setEnabled(false);
+    }
+}
+
+void SingleInstance::AnswerCalls() {
+    if (notifier_ && !cannot_accept_) {
+        notifier_->setEnabled(true);
+    }
+}
+
 void SingleInstance::EndingWhen(std::function<bool()> about_to_end) {
     about_to_end_ = std::move(about_to_end);
 }
@@ -283,6 +295,7 @@ void SingleInstance::AnswerLaterStarts() {
     // A call that cannot be taken (no descriptor left) would wake the notifier again at once,
     // forever: later starts then go unanswered instead.
     if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR && errno != ECONNABORTED) {
+        cannot_accept_ = true;
         notifier_->setEnabled(false);
     }
     if (asked && come_forward_) {

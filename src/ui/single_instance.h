@@ -52,6 +52,12 @@ class SingleInstance {
     // bring forward a window about to go.
     void EndingWhen(std::function<bool()> about_to_end);
 
+    // Later starts' calls wait unanswered from HoldCalls until AnswerCalls: while the computer
+    // replies, a close may be waiting among the held input, and would make "come forward" a
+    // promise the game breaks. A start waits for its answer as for a game slow to answer.
+    void HoldCalls();
+    void AnswerCalls();
+
     // Gives the claim up, once the game has saved for the last time: a start from then on is a
     // game of its own.
     void Release();
@@ -67,6 +73,7 @@ class SingleInstance {
     bool gave_up_ = false;
     bool unanswered_ = false;
     bool ending_ = false;
+    bool cannot_accept_ = false;   // calls would wake the notifier forever: it stays off
     std::vector<int> held_calls_;  // starts that wait for this game to end
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> come_forward_;

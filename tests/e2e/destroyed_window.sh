@@ -26,10 +26,6 @@ find_board
 
 # A press on a gap, and the window destroyed while the answer blinks (Slow: two seconds): once
 # the gap shows its wall, the press has been taken and the answer has begun.
-wall_at() {
-    import -window root -crop "1x1+$((board_left + $1))+$((board_top + $2))" "$work/pixel.png"
-    convert "$work/pixel.png" -format %c histogram:info:- | grep -q '#000000'
-}
 xdotool mousemove "$((board_left + 52))" "$((board_top + 28))" click 1
 eventually wall_at 52 28 || fail "the press drew no wall"
 xdotool windowclose "$window"

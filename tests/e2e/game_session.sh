@@ -3,7 +3,8 @@
 # scratch folder `work` for home, configuration and runtime; on exit ends the game in `game_pid`
 # (with `game_end_signal`, TERM unless set) and the server, and removes the folder. `fail` says
 # what failed, with the game's output in `$work/game.log`, and ends the script. `find_board` (with
-# xwininfo among the tools) finds where the board of the game's window is on the screen.
+# xwininfo among the tools) finds where the board of the game's window is on the screen;
+# `pixel_at` and `wall_at` (with import and convert) look at a point of it.
 if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed; skipping the end-to-end test"
     exit 77
@@ -50,3 +51,12 @@ find_board() {
     board_left=$(field "Absolute upper-left X")
     board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
 }
+
+# The colour, as #RRGGBB, of the screen's pixel at a point of the board.
+pixel_at() {
+    import -window root -crop "1x1+$((board_left + $1))+$((board_top + $2))" "$work/pixel.png"
+    convert "$work/pixel.png" -format %c histogram:info:- | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+
+# Whether a wall shows at a point of the board.
+wall_at() { [ "$(pixel_at "$1" "$2")" = "#000000" ]; }

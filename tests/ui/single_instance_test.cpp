@@ -92,6 +92,38 @@ class SingleInstanceTest : public QObject {
         }
     }
 
+    // While the computer replies, a close may wait among the held input: a start's call waits
+    // unanswered until the reply is over, and is then told what the game does by then.
+    void CallsHeldDuringAReplyAreAnsweredAfterIt() {
+        for (const bool closed_meanwhile : {false, true}) {
+            std::optional<SingleInstance> first(std::in_place, File("pennix.ini"));
+            int asked = 0;
+            first->WhenStartedAgain([&asked] { ++asked; });
+            first->HoldCalls();
+            std::atomic<int> later_is_first{-1};
+            std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
+                later_is_first = SingleInstance(File("pennix.ini")).MayStart() ? 1 : 0;
+            }));
+            later->start();
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+            while (std::chrono::steady_clock::now() < deadline) {
+                QCoreApplication::processEvents();
+            }
+            QVERIFY2(later_is_first == -1, "a call was answered during the reply");
+            if (closed_meanwhile) {
+                first->Ending();
+            }
+            first->AnswerCalls();
+            if (closed_meanwhile) {
+                QTest::qWait(100);
+                first.reset();
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
+            QCOMPARE(later_is_first.load(), closed_meanwhile ? 1 : 0);
+            QCOMPARE(asked, closed_meanwhile ? 0 : 1);
+        }
+    }
+
     // Until the game says so, a close requested from outside is not an end: later starts bring
     // the window forward.
     void AGameNotAboutToEndComesForward() {
