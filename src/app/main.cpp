@@ -1,9 +1,11 @@
 // The program: the application and its one main window.
 #include <QApplication>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "ui/after_queued_input.h"
@@ -91,12 +93,17 @@ void AnswerLaterStarts(pennix::FrmMain& window, pennix::SingleInstance& instance
     QObject::connect(&window, &pennix::FrmMain::Leaving, [&instance] { instance.Ending(); });
     instance.EndingWhen(pennix::TerminationPending);
     // The window's input waits during the computer's reply, and a close may be waiting with it:
-    // a start is answered only once that input has been handled.
-    QObject::connect(&window, &pennix::FrmMain::ReplyStarted,
-                     [&instance] { instance.HoldCalls(); });
-    QObject::connect(&window, &pennix::FrmMain::ReplyEnded, [&window, &instance] {
-        pennix::AfterQueuedInput(window, [&window, &instance] {
-            if (!window.Replying()) {
+    // a start is answered only once the input held during the last reply has been handled. The
+    // mark of a reply that another has followed since (a press held during the first) answers
+    // nothing: input held during the later one may still be on its way.
+    auto replies = std::make_shared<std::uint64_t>(0);
+    QObject::connect(&window, &pennix::FrmMain::ReplyStarted, [&instance, replies] {
+        ++*replies;
+        instance.HoldCalls();
+    });
+    QObject::connect(&window, &pennix::FrmMain::ReplyEnded, [&window, &instance, replies] {
+        pennix::AfterQueuedInput(window, [&instance, replies, reply = *replies] {
+            if (reply == *replies) {
                 instance.AnswerCalls();
             }
         });

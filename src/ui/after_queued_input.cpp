@@ -42,7 +42,9 @@ class MarkFilter : public QObject, public QAbstractNativeEventFilter {
         event.window = static_cast<xcb_window_t>(window_.winId());
         event.type = mark_;
         event.data.data32[0] = number;
-        // No event mask: the X server gives the message to the window's own client, this one.
+        // No event mask: the X server gives the message to the window's own client, this one. A
+        // native window destroyed from outside gets no message, and its mark stays: the game is
+        // closing then anyway.
         char bytes[32];
         std::memcpy(bytes, &event, sizeof bytes);
         xcb_send_event(connection_, 0, event.window, XCB_EVENT_MASK_NO_EVENT, bytes);
@@ -63,8 +65,8 @@ class MarkFilter : public QObject, public QAbstractNativeEventFilter {
         }
         const auto found = waiting_.find(client->data.data32[0]);
         if (found != waiting_.end()) {
-            // Queued: input handled just before the mark reaches the window only when Qt has
-            // gone through the X server's events of this pass.
+            // Posted, not run here: Qt delivers the input taken in this pass only once it has
+            // gone through all of the pass's X events.
             QMetaObject::invokeMethod(&window_, std::move(found->second), Qt::QueuedConnection);
             waiting_.erase(found);
         }

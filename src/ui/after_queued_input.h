@@ -10,8 +10,9 @@ class QWidget;
 namespace pennix {
 
 // Runs `action` from the event loop once the input queued for `window` by now has been handled,
-// unless the window is gone by then. On X11 a message the window sends itself through the X
-// server marks the place in the queue; elsewhere the action runs from the next pass of the loop.
+// unless the window, or its native window, is gone by then. On X11 a message the window sends
+// itself through the X server marks the place in the queue; elsewhere the action runs from the next
+// pass of the loop.
 void AfterQueuedInput(QWidget& window, std::function<void()> action);
 
 }  // namespace pennix

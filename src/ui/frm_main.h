@@ -75,7 +75,6 @@ class FrmMain : public QMainWindow, public GameView {
 
     pennix::Game& CurrentGame() { return game_; }
     void SetPause(Pause pause) { pause_ = std::move(pause); }
-    bool Replying() const { return replying_; }
 
     // Menu and button handlers, under the names the menus and controls carry.
     void mnuNewGame_Click();

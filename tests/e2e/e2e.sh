@@ -172,17 +172,18 @@ await_normal_end "SIGTERM to the game in a folder whose name is not UTF-8"
 [ -f "$odd_folder/pennix.ini" ] || fail "the game in a folder whose name is not UTF-8 saved elsewhere"
 
 # Closed during a Slow reply, the game saves once the reply is over (its blinking cut short); a
-# start made meanwhile is the game once that one has saved, rather than handing over to a window
-# about to close.
+# start made meanwhile, whose call waits for the reply, is the game once that one has saved,
+# rather than handing over to a window about to close.
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
 eventually find_game_window || fail "no window on the start closed during a reply"
 choose_speed 0
 xdotool mousemove "$((board_left + 180))" "$((board_top + 28))" click 1
 sleep 0.3
-kill -TERM "$game_pid"
 "$work/bin/pennix" >"$work/second.log" 2>&1 &
 second_pid=$!
+sleep 0.3
+kill -TERM "$game_pid"
 await_normal_end "SIGTERM during a reply"
 game_pid=$second_pid
 eventually find_game_window || fail "a start made while the game was closing opened no window"
