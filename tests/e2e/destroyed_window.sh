@@ -13,11 +13,7 @@ binary=$1
 tools=(xdotool xwininfo xprop import convert openbox)
 source "$(dirname "$0")/game_session.sh"
 
-mkdir "$work/bin"
-cp "$binary" "$work/bin/pennix"
-# Only a save writes the [Message] line.
-printf '[Options]\r\nLevel=Genius\r\nSpeed=Slow\r\n[Score]\r\nYou= 5\r\nMe= 2\r\n' \
-    >"$work/bin/pennix.ini"
+copy_slow_game Genius
 
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
@@ -65,11 +61,7 @@ await_game_end || fail "after its About window was destroyed the game took no Fi
 
 # Under a window manager Qt destroys a tooltip's native window and makes it anew each time it
 # shows: none of the game's windows was destroyed from outside, and the tooltip must show.
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-eventually wm_running || fail "openbox did not start"
+start_openbox
 "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
 eventually find_game_window || fail "no window under a window manager"

@@ -4,7 +4,9 @@
 # (with `game_end_signal`, TERM unless set) and the server, and removes the folder. `fail` says
 # what failed, with the game's output in `$work/game.log`, and ends the script. `find_board` (with
 # xwininfo among the tools) finds where the board of the game's window is on the screen;
-# `pixel_at` and `wall_at` (with import and convert) look at a point of it.
+# `pixel_at` and `wall_at` (with import and convert) look at a point of it. `copy_slow_game`
+# copies the game to `$work/bin` with a settings file of its own; `start_openbox` starts a window
+# manager.
 if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed; skipping the end-to-end test"
     exit 77
@@ -60,3 +62,21 @@ pixel_at() {
 
 # Whether a wall shows at a point of the board.
 wall_at() { [ "$(pixel_at "$1" "$2")" = "#000000" ]; }
+
+# Copies the game to $work/bin, beside a settings file with the given level, the Slow speed and a
+# match score of 5 to 2; only a save adds the [Message] line.
+copy_slow_game() {
+    mkdir -p "$work/bin"
+    cp "$binary" "$work/bin/pennix"
+    printf '[Options]\r\nLevel=%s\r\nSpeed=Slow\r\n[Score]\r\nYou= 5\r\nMe= 2\r\n' "$1" \
+        >"$work/bin/pennix.ini"
+}
+
+# Starts the openbox window manager (among the tools), ended with the rest on exit.
+start_openbox() {
+    openbox >/dev/null 2>&1 &
+    wm_pid=$!
+    trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
+    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+    eventually wm_running || fail "openbox did not start"
+}

@@ -13,17 +13,8 @@ binary=$1
 tools=(xdotool xwininfo xprop import convert openbox)
 source "$(dirname "$0")/game_session.sh"
 
-mkdir "$work/bin"
-cp "$binary" "$work/bin/pennix"
-# Only a save writes the [Message] line.
-printf '[Options]\r\nLevel=Hard\r\nSpeed=Slow\r\n[Score]\r\nYou= 5\r\nMe= 2\r\n' \
-    >"$work/bin/pennix.ini"
-
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-eventually wm_running || fail "openbox did not start"
+copy_slow_game Hard
+start_openbox
 
 # Starts the game, with any environment given, and waits for its window.
 start_game() {

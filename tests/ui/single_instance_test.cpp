@@ -74,16 +74,9 @@ class SingleInstanceTest : public QObject {
             } else {
                 ending->Ending();
             }
-            // A thread of Qt's own: the start, once it is the game, listens with a socket notifier.
             std::atomic<int> later_is_first{-1};
-            std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
-                later_is_first = SingleInstance(File("pennix.ini")).MayStart() ? 1 : 0;
-            }));
-            later->start();
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-            while (std::chrono::steady_clock::now() < deadline) {
-                QCoreApplication::processEvents();
-            }
+            const std::unique_ptr<QThread> later = StartLater(later_is_first);
+            ProcessEventsFor(std::chrono::milliseconds(300));
             QVERIFY2(later_is_first == -1, "the later start did not wait for the game to end");
             ending.reset();
             QVERIFY(later->wait(10000));
@@ -101,14 +94,8 @@ class SingleInstanceTest : public QObject {
             first->WhenStartedAgain([&asked] { ++asked; });
             first->HoldCalls();
             std::atomic<int> later_is_first{-1};
-            std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
-                later_is_first = SingleInstance(File("pennix.ini")).MayStart() ? 1 : 0;
-            }));
-            later->start();
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-            while (std::chrono::steady_clock::now() < deadline) {
-                QCoreApplication::processEvents();
-            }
+            const std::unique_ptr<QThread> later = StartLater(later_is_first);
+            ProcessEventsFor(std::chrono::milliseconds(300));
             QVERIFY2(later_is_first == -1, "a call was answered during the reply");
             if (closed_meanwhile) {
                 first->Ending();
@@ -349,6 +336,23 @@ class SingleInstanceTest : public QObject {
     static bool AwaitCall(int listener, std::chrono::milliseconds time) {
         pollfd call{listener, POLLIN, 0};
         return ::poll(&call, 1, static_cast<int>(time.count())) == 1;
+    }
+
+    // A later start for pennix.ini on a thread of Qt's own (once it is the game, it listens with a
+    // socket notifier): `later_is_first` becomes 1 when it is the game, 0 when it is not.
+    std::unique_ptr<QThread> StartLater(std::atomic<int>& later_is_first) const {
+        std::unique_ptr<QThread> later(QThread::create([this, &later_is_first] {
+            later_is_first = SingleInstance(File("pennix.ini")).MayStart() ? 1 : 0;
+        }));
+        later->start();
+        return later;
+    }
+
+    static void ProcessEventsFor(std::chrono::milliseconds time) {
+        const auto deadline = std::chrono::steady_clock::now() + time;
+        while (std::chrono::steady_clock::now() < deadline) {
+            QCoreApplication::processEvents();
+        }
     }
 
     // A later start, as another process would make it, while this one's event loop answers.
