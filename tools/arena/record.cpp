@@ -2,6 +2,7 @@
 #include "record.h"
 
 #include <array>
+#include <utility>
 
 #include "text.h"
 
@@ -156,6 +157,22 @@ std::string RecordError::Text() const {
     return "line " + std::to_string(line) + ": " + message;
 }
 
+namespace {
+
+// Why the wall cannot be drawn, or nothing once it is.
+std::optional<std::string> DrawWall(const Wall& wall, Game& game) {
+    if (game.GameOver()) {
+        return "the game is over: wall " + WallText(wall) + " cannot be drawn";
+    }
+    if (!game.IsWallFree(wall.x, wall.y, wall.side)) {
+        return "wall " + WallText(wall) + " is already drawn";
+    }
+    game.PlaceWall(wall.x, wall.y, wall.side, false);
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
     constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
     std::string text;
@@ -178,14 +195,9 @@ std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
         if (wall == nullptr) {
             continue;
         }
-        if (game.GameOver()) {
-            return RecordError{number,
-                               "the game is over: wall " + WallText(*wall) + " cannot be drawn"};
+        if (auto refusal = DrawWall(*wall, game)) {
+            return RecordError{number, std::move(*refusal)};
         }
-        if (!game.IsWallFree(wall->x, wall->y, wall->side)) {
-            return RecordError{number, "wall " + WallText(*wall) + " is already drawn"};
-        }
-        game.PlaceWall(wall->x, wall->y, wall->side, false);
     }
     // A stream that reports a failed read must not pass for a shorter record. (The standard input
     // stream reports a failed read as its end; the caller asks stdio.)
