@@ -1,17 +1,15 @@
 // The program: the application and its one main window.
 #include <QApplication>
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string_view>
 
-#include "ui/after_queued_input.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/destroyed_window.h"
 #include "ui/frm_main.h"
+#include "ui/later_starts.h"
 #include "ui/single_instance.h"
 #include "ui/termination_signals.h"
 
@@ -82,35 +80,6 @@ int StayOut(const pennix::SingleInstance& instance) {
     return 1;
 }
 
-void AnswerLaterStarts(pennix::FrmMain& window, pennix::SingleInstance& instance) {
-    instance.WhenStartedAgain([&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
-    // Once the game has saved for the last time, a new start is a game of its own: brought
-    // forward, the closed window would come back and cancel the end.
-    QObject::connect(&window, &pennix::FrmMain::Leaving, [&instance] { instance.Ending(); });
-    instance.EndingWhen(pennix::TerminationPending);
-    // The window's input waits during the computer's reply, and a close may be waiting with it:
-    // a start is answered only once the input held during the last reply has been handled. The
-    // mark of a reply that another has followed since (a press held during the first) answers
-    // nothing: input held during the later one may still be on its way.
-    auto replies = std::make_shared<std::uint64_t>(0);
-    QObject::connect(&window, &pennix::FrmMain::ReplyStarted, [&instance, replies] {
-        ++*replies;
-        instance.HoldCalls();
-    });
-    QObject::connect(&window, &pennix::FrmMain::ReplyEnded, [&window, &instance, replies] {
-        pennix::AfterQueuedInput(window, [&instance, replies, reply = *replies] {
-            if (reply == *replies) {
-                instance.AnswerCalls();
-            }
-        });
-    });
-    QObject::connect(&window, &pennix::FrmMain::Closed, [&instance] { instance.Release(); });
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -136,7 +105,7 @@ int main(int argc, char* argv[]) {
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();
     pennix::FrmMain window(settings_file);
-    AnswerLaterStarts(window, instance);
+    pennix::AnswerLaterStarts(window, instance);
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();

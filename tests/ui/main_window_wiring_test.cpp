@@ -15,9 +15,12 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -27,6 +30,8 @@
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/link_label.h"
 #include "ui/frm_main.h"
+#include "ui/later_starts.h"
+#include "ui/single_instance.h"
 #include "ui/termination_signals.h"
 
 namespace pennix {
@@ -62,6 +67,7 @@ class MainWindowWiringTest : public QObject {
     void AFailedSaveIsToldOnStandardError();
     void EachHelpEntryOpensItsWindow();
     void TheLinkOpensTheAddressItShows();
+    void LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClose();
 
   private:
     QString SettingsPath() const { return directory_->filePath("pennix.ini"); }
@@ -328,6 +334,35 @@ void MainWindowWiringTest::TheLinkOpensTheAddressItShows() {
     link->SetOpener(opener);
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(opener.opened, QStringList{link->text()});
+}
+
+// A press held during the computer's reply starts the next reply before the first one's mark comes
+// back: only the last reply's mark answers the start waiting meanwhile. Once the window has
+// closed, a start is a game of its own.
+void MainWindowWiringTest::LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClose() {
+    Open();
+    const std::filesystem::path file = SettingsPath().toStdString();
+    SingleInstance instance(file);
+    QVERIFY(instance.MayStart());
+    AnswerLaterStarts(*window_, instance);
+    emit window_->ReplyStarted();
+    emit window_->ReplyEnded();
+    emit window_->ReplyStarted();
+    std::atomic<int> later_is_first{-1};
+    std::unique_ptr<QThread> later(QThread::create(
+        [&file, &later_is_first] { later_is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+    later->start();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents();
+    }
+    QVERIFY2(later_is_first == -1, "the first reply's mark answered during the second reply");
+    emit window_->ReplyEnded();
+    QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
+    QCOMPARE(later_is_first.load(), 0);
+    QVERIFY(window_->isVisible());  // brought forward
+    window_->close();
+    QVERIFY(SingleInstance(file).MayStart());
 }
 
 }  // namespace pennix
