@@ -134,12 +134,9 @@ TEST_F(FindersTest, SafeWallPicksSharedWallsTwiceAsOftenAsBorderWalls) {
     EXPECT_NEAR(static_cast<double>(shared) / (shared + border), 284.0 / 319.0, 0.02);
 }
 
-// The safe wall is entry floor(r x count + 1) of the list, r from the game's source. A pick off
-// by one or counted from the far end still gives nothing away and still favours shared walls,
-// so only the exact entry shows it.
-TEST_F(FindersTest, SafeWallDrawsTheListEntryTheDrawNames) {
-    // Every box has its top and bottom drawn except (1, 1), which has neither, so (1, 2) has its
-    // bottom only: the only safe walls are around those two boxes.
+// Every box has its top and bottom drawn except (1, 1), which has neither, so (1, 2) has its
+// bottom only: the only safe walls are around those two boxes.
+Board FiveSafeWallsInTheCorner() {
     Board board;
     for (std::int16_t x = 1; x <= kColumns; ++x) {
         for (std::int16_t y = 1; y <= kRows; ++y) {
@@ -151,6 +148,14 @@ TEST_F(FindersTest, SafeWallDrawsTheListEntryTheDrawNames) {
             }
         }
     }
+    return board;
+}
+
+// The safe wall is entry floor(r x count + 1) of the list, r from the game's source. A pick off
+// by one or counted from the far end still gives nothing away and still favours shared walls,
+// so only the exact entry shows it.
+TEST_F(FindersTest, SafeWallDrawsTheListEntryTheDrawNames) {
+    const Board board = FiveSafeWallsInTheCorner();
     const std::array<Wall, 5> safe{
         {{1, 1, kTop}, {1, 1, kBottom}, {1, 1, kLeft}, {1, 2, kTop}, {1, 2, kLeft}}};
     std::set<int> picked;
@@ -171,6 +176,21 @@ TEST_F(FindersTest, SafeWallDrawsTheListEntryTheDrawNames) {
         EXPECT_EQ(game.Board(), expected) << "seed " << seed << ", entry " << pick;
     }
     EXPECT_EQ(picked.size(), 5u);  // the seeds reach every entry, the first and last included
+}
+
+// Genius looks for a safe wall before it weighs losses: every safe wall loses nothing, and the
+// least-loss search would always draw the first of them in scan order.
+TEST_F(FindersTest, GeniusDrawsTheSafeWallTheDrawNamesBeforeWeighingLosses) {
+    for (std::uint64_t seed = 0; seed < 16; ++seed) {
+        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
+        game.Random().Seed(seed);
+        opponent.SafeWall();
+        const Board safe_wall = game.Board();
+        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
+        game.Random().Seed(seed);
+        opponent.ComputerMove(Level::Genius);
+        EXPECT_EQ(game.Board(), safe_wall) << "seed " << seed;
+    }
 }
 
 // Easy's wall, and the fallback of Medium and Hard: a column, a row, then a side (top, bottom,
