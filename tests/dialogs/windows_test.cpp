@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <utility>
 
 #include "modal.h"
 #include "ui/dialogs/frm_about.h"
@@ -234,6 +235,26 @@ class WindowsTest : public QObject {
         ShowScoreBoard(&parent_, -5, 2);
         QCOMPARE(score, "You -5 - Me  2");
         QCOMPARE(button, "Ok");
+    }
+
+    // The board is one line high: a long match's counts must not wrap onto a half-shown line.
+    void scoreBoardKeepsLongCountsWholeOnOneLine() {
+        for (const auto& [you, me] : {std::pair{3, 1}, {9999, 9999}, {32767, -32768}}) {
+            int pixel_size = 0;
+            bool fits = false;
+            const auto watch = WhenModalOpens([&](QWidget* opened) {
+                const auto* label = opened->findChild<QLabel*>("lblScore");
+                pixel_size = label->font().pixelSize();
+                fits = !label->wordWrap() &&
+                       label->fontMetrics().horizontalAdvance(label->text()) <= label->width();
+                Click(opened, "Command1");
+            });
+            ShowScoreBoard(&parent_, you, me);
+            QVERIFY2(fits, qPrintable(ScoreBoardText(you, me)));
+            if (you == 3) {
+                QCOMPARE(pixel_size, 35);  // a short score keeps the board's size
+            }
+        }
     }
 
     void aboutShowsTitleVersionAndDescription() {

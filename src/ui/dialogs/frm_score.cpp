@@ -1,6 +1,7 @@
 // The score board window and the text of its one label.
 #include "frm_score.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,6 +22,20 @@ QFont ScoreBoardFont() {
     return font;
 }
 
+// The look-alike face runs wider than the one the board was laid out for: a long match's counts
+// would wrap, and the label's height would cut the second line in half. The score stays on one
+// line, in a smaller size when it must.
+void FitOnOneLine(QLabel& label) {
+    constexpr int kSmallestPixelSize = 12;
+    label.setWordWrap(false);
+    QFont font = label.font();
+    while (font.pixelSize() > kSmallestPixelSize &&
+           QFontMetrics(font).horizontalAdvance(label.text()) > label.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label.setFont(font);
+}
+
 }  // namespace
 
 QString ScoreBoardText(int you, int me) {
@@ -32,6 +47,7 @@ FrmScore::FrmScore(QWidget* parent, int you, int me)
                   Escape::Ignored) {
     QLabel* lblScore = AddLabel(this, "lblScore", QRect(0, 16, 313, 57), ScoreBoardText(you, me));
     lblScore->setFont(ScoreBoardFont());
+    FitOnOneLine(*lblScore);
     lblScore->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     QPushButton* Command1 = AddButton(this, "Command1", QRect(112, 96, 73, 25), "Ok");
