@@ -228,9 +228,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
         leaving_ = true;
         emit Leaving();
     }
-    // During a reply, or while commands held during one still wait, the close waits for them, so
-    // the game is saved between two moves; anything chosen after it is dropped.
-    if (replying_ || !held_commands_.empty()) {
+    // During a reply, while commands held during one still wait, or while a question is open
+    // (File > Exit from a desktop-wide menu), the close waits for them, so the game is saved
+    // between two moves; anything chosen after it is dropped.
+    if (Busy()) {
         event->ignore();
         WhenIdle([this] {
             held_commands_.clear();

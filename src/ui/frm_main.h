@@ -142,6 +142,8 @@ class FrmMain : public QMainWindow, public GameView {
     template <typename Reply>
     void RunReply(Reply reply);
     void WhenIdle(std::function<void()> command);
+    // Replying, with commands held, or with a small window or a question open.
+    bool Busy() const;
     void RunHeldCommands();
     void Blink(const WallRect& bar, QColor colour);
 

@@ -1,4 +1,5 @@
 // The board: painting it from the game, presses on its gaps, the blinking of computer walls, "Rnd".
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -157,17 +158,23 @@ void FrmMain::RunReply(Reply reply) {
     emit ReplyEnded();
 }
 
-// The window's own presses and keys wait in Qt's queue while the computer replies, but a menu
-// entry can still be chosen then, from a desktop-wide menu bar or an accessibility tool. Carried
-// out at once, a new game would start under the reply and the computer would draw its first wall.
-// What comes while held commands wait (during a window one of them opened, say) waits behind
-// them, so that all are carried out in the order they came.
+// The window's own presses and keys wait in Qt's queue while the computer replies, and Qt keeps
+// them from the window while a small window or a question is open, but a menu entry can still be
+// chosen then, from a desktop-wide menu bar or an accessibility tool. Carried out at once, a new
+// game would start under the reply and the computer would draw its first wall, or the board would
+// change under an open question. What comes while held commands wait waits behind them, so that
+// all are carried out in the order they came.
 void FrmMain::WhenIdle(std::function<void()> command) {
-    if (replying_ || !held_commands_.empty()) {
+    if (Busy()) {
         held_commands_.push_back(std::move(command));
         return;
     }
     command();
+    RunHeldCommands();  // those that came while a window it opened was open
+}
+
+bool FrmMain::Busy() const {
+    return replying_ || !held_commands_.empty() || QApplication::activeModalWidget() != nullptr;
 }
 
 // One at a time, in the order they came: a held command may itself start a reply, which holds

@@ -144,6 +144,7 @@ class FrmMainTest : public QObject {
     void ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut();
     void LateNewsShowsDuringAReplyButNotOnTheWayOut();
     void ExitHeldBehindCommandsOpensNoWindowOnTheWayOut();
+    void CommandsChosenUnderAQuestionWaitForItsAnswer();
     void AClosedWindowIsNeitherClosedNorSavedAgain();
     void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
 
@@ -925,6 +926,48 @@ void FrmMainTest::ExitHeldBehindCommandsOpensNoWindowOnTheWayOut() {
             LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
         QCOMPARE(saved.human_wins, std::int16_t(3));
         QCOMPARE(saved.computer_wins, std::int16_t(4));
+    }
+}
+
+// Qt keeps presses and keys from the window while a question is open, but a desktop-wide menu
+// can still choose entries: they wait for the answer, as they wait for a reply, and File > Exit
+// saves what the answer did.
+void FrmMainTest::CommandsChosenUnderAQuestionWaitForItsAnswer() {
+    for (const bool exit : {false, true}) {
+        OpenWindow();
+        TheGame().SetMatchScore(3, 4);
+        Press({52, 28});
+        const Board played = TheGame().Board();
+        bool untouched_under_the_question = false;
+        auto* watch = new QTimer(this);
+        connect(watch, &QTimer::timeout, watch, [&] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (question == nullptr) {
+                return;
+            }
+            watch->stop();
+            Entry("mnuEasy")->trigger();
+            Entry(exit ? "mnuExit" : "mnuNewGame")->trigger();
+            untouched_under_the_question = TheGame().Board() == played &&
+                                           CheckedEntries() == "mnuHard mnuSpeedFast" &&
+                                           window_->isVisible();
+            question->button(QMessageBox::Yes)->click();
+        });
+        watch->start(5);
+        Entry("mnuResetscores")->trigger();
+        watch->deleteLater();
+        QVERIFY(untouched_under_the_question);
+        QCOMPARE(CheckedEntries(), QString("mnuEasy mnuSpeedFast"));
+        QCOMPARE(TheGame().HumanWins(), std::int16_t{0});
+        if (exit) {
+            QVERIFY(!window_->isVisible());
+            const Settings saved =
+                LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+            QCOMPARE(saved.level, std::string("Easy"));
+            QCOMPARE(saved.human_wins, std::int16_t(0));
+        } else {
+            QCOMPARE(testing::CountWalls(TheGame().Board()), 0);
+        }
     }
 }
 
