@@ -1,5 +1,5 @@
-// Each of the game's own faces is tried after its metric-compatible free twin, then the generic
-// style.
+// Each of the game's own faces is tried after its free stand-in (the Liberation faces share their
+// metrics; Comic Neue only looks alike), then the generic style.
 #include "fonts.h"
 
 #include <QStringList>

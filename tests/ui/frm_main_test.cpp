@@ -259,7 +259,7 @@ void FrmMainTest::WindowAndControlsAreLaidOut() {
     QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QVERIFY(window_->ClientArea()->font().bold());
     QCOMPARE(window_->ClientArea()->font().pixelSize(), 21);
-    // Each face is the one named or its metric-compatible stand-in, which the setup installs.
+    // Each face is the one named or its free stand-in, which the setup installs.
     const auto face = [](const QWidget* widget) { return QFontInfo(widget->font()).family(); };
     QVERIFY(QStringList({"Liberation Sans", "Arial"}).contains(face(window_->ClientArea())));
     QVERIFY(QStringList({"Liberation Serif", "Times New Roman"}).contains(face(score)));
