@@ -207,6 +207,28 @@ class WindowsTest : public QObject {
         QCOMPARE(seen, expected);
     }
 
+    // Each window opens with the focus on its closing button, which Enter presses.
+    void enterPressesTheButtonThatHasTheFocus_data() { AddWindowRows(); }
+
+    void enterPressesTheButtonThatHasTheFocus() {
+        QFETCH(int, index);
+        const WindowCase& window = Windows()[index];
+        QString focused;
+        bool closed_by_enter = false;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            QWidget* focus = opened->focusWidget();
+            focused = focus ? focus->objectName() : QString();
+            QTest::keyClick(focus ? focus : opened, Qt::Key_Return);
+            closed_by_enter = !opened->isVisible();
+            if (!closed_by_enter) {
+                Click(opened, window.close_button);
+            }
+        });
+        window.open(&parent_);
+        QCOMPARE(focused, QString(window.close_button));
+        QVERIFY(closed_by_enter);
+    }
+
     void escapeClosesOnlyTheAboutWindow_data() { AddWindowRows(); }
 
     void escapeClosesOnlyTheAboutWindow() {
