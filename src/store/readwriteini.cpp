@@ -2,12 +2,23 @@
 #include "readwriteini.h"
 
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "atomic_file.h"
 #include "ini_text.h"
 
 namespace pennix {
+
+namespace {
+
+// Some editors save text as UTF-16 ("Unicode"), which the game does not read: written to, such a
+// file would be left half in one encoding and half in another.
+bool IsUtf16(std::string_view bytes) {
+    return bytes.starts_with("\xff\xfe") || bytes.starts_with("\xfe\xff");
+}
+
+}  // namespace
 
 std::string ReadIniValue(const std::filesystem::path& file, std::string_view section,
                          std::string_view key) noexcept {
@@ -39,7 +50,8 @@ bool WriteIniValues(const std::filesystem::path& file, std::span<const IniEntry>
     try {
         const FileContents old = ReadSmallFile(file, kIniFileLimit);
         // Rewriting a file read only in part, or not at all, would throw away what was not read.
-        if (old.status != FileStatus::kWhole && old.status != FileStatus::kMissing) {
+        if ((old.status != FileStatus::kWhole && old.status != FileStatus::kMissing) ||
+            IsUtf16(old.bytes)) {
             return false;
         }
         std::string text = old.bytes;

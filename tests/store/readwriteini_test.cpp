@@ -72,6 +72,21 @@ TEST_F(ReadWriteIniTest, AFileOfExactlyTheLimitIsRewrittenButNeverGrown) {
     EXPECT_TRUE(ReadBytes(file) == full);
 }
 
+// A file an editor saved as UTF-16 reads as holding nothing, and keeps its bytes rather than
+// getting lines in another encoding.
+TEST_F(ReadWriteIniTest, Utf16FileReadsAsEmptyAndIsNeverWritten) {
+    for (const bool little_endian : {true, false}) {
+        std::string text = little_endian ? "\xff\xfe" : "\xfe\xff";
+        for (const char c : std::string("[Options]\r\nLevel=Easy\r\n")) {
+            text += little_endian ? std::string{c, '\0'} : std::string{'\0', c};
+        }
+        WriteBytes(Path("pennix.ini"), text);
+        EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "Options", "Level"), "none");
+        EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "Options", "Level", "Hard"));
+        EXPECT_TRUE(ReadBytes(Path("pennix.ini")) == text);  // not printed whole on a failure
+    }
+}
+
 TEST_F(ReadWriteIniTest, WritesCreateAFileInCrlfAndReplaceInPlace) {
     const auto file = Path("pennix.ini");
     EXPECT_TRUE(WriteIniValue(file, "Options", "Level", "Hard"));
