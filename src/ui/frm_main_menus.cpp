@@ -185,16 +185,15 @@ void FrmMain::SelectSpeed(QAction* chosen) {
 }
 
 void FrmMain::mnuResetscores_Click() {
-    if (leaving_) {
-        return;
-    }
-    QMessageBox question(QMessageBox::NoIcon, "Are you sure?",
-                         "Are you sure you want to reset the scores?",
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setDefaultButton(QMessageBox::Yes);
-    if (question.exec() == QMessageBox::Yes) {
-        game_.SetMatchScore(0, 0);
-    }
+    ShowSmallWindow([this] {
+        QMessageBox question(QMessageBox::NoIcon, "Are you sure?",
+                             "Are you sure you want to reset the scores?",
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::Yes);
+        if (question.exec() == QMessageBox::Yes) {
+            game_.SetMatchScore(0, 0);
+        }
+    });
 }
 
 // The help window stays open beside the game; the four small windows are modal. None opens on
@@ -212,26 +211,32 @@ void FrmMain::mnuHelpIndex_Click() {
 }
 
 void FrmMain::mnuAbout_Click() {
-    if (!leaving_) {
-        ShowAbout(this);
-    }
+    ShowSmallWindow([this] { ShowAbout(this); });
 }
 
 void FrmMain::mnuAuthor_Click() {
-    if (!leaving_) {
-        ShowAuthor(this);
-    }
+    ShowSmallWindow([this] { ShowAuthor(this); });
 }
 
 void FrmMain::mnuScores_Click() {
-    if (!leaving_) {
-        ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins());
-    }
+    ShowSmallWindow([this] { ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins()); });
 }
 
 void FrmMain::mnuRegister_Click() {
-    if (!leaving_) {
-        ShowRegister(this);
+    ShowSmallWindow([this] { ShowRegister(this); });
+}
+
+// On the way out nothing opens: ending, as at a logout, must not wait on a question. Without a
+// window manager nobody hands the keyboard back to the game's window when a small window closes,
+// and the game would take no keys until clicked: it takes the keyboard back itself (under a
+// window manager this asks for what the manager does anyway).
+void FrmMain::ShowSmallWindow(const std::function<void()>& show) {
+    if (leaving_) {
+        return;
+    }
+    show();
+    if (!leaving_ && isVisible()) {
+        activateWindow();
     }
 }
 

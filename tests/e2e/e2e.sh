@@ -119,10 +119,19 @@ settings_are() {
         fail "the settings file after $1 is not as expected: $(cat -A "$work/bin/pennix.ini")"
 }
 
-# Fast: the choice the settings file must keep. File > Exit by its access keys ends the program.
+# Fast: the choice the settings file must keep. Help > About by its access keys, closed with
+# Enter: with no window manager to hand the keyboard back, the game takes it back itself, and
+# File > Exit by its access keys then ends the program.
 choose_speed 2
+xdotool key --clearmodifiers alt+h
+eventually windows_open 2 || fail "the Help menu did not open"
+xdotool key Down Down Return
+find_about() { [ -n "$(xdotool search --onlyvisible --name '^About Pennix$')" ]; }
+eventually find_about || fail "Help > About the game opened no window"
+xdotool key Return
+eventually windows_open 1 || fail "Enter did not close the About window"
 xdotool key --clearmodifiers alt+f
-sleep 0.3
+eventually windows_open 2 || fail "once the About window had closed, the game took no keys"
 xdotool key x
 await_normal_end "File > Exit"
 settings_are "File > Exit" Fast
