@@ -9,6 +9,7 @@
 
 #include "frm_main.h"
 #include "hit_test.h"
+#include "ui/dialogs/dialog_look.h"
 #include "wall_rect.h"
 
 namespace pennix {
@@ -197,8 +198,8 @@ void FrmMain::cmdRandom_Click() {
     // on the way out.
     if (result == RandomMoveResult::NoSafeWall) {
         ShowSmallWindow([this] {
-            QMessageBox message(QMessageBox::NoIcon, "You are on your own",
-                                "No safe random moves are left.", QMessageBox::Ok, this);
+            CentredMessageBox message(QMessageBox::NoIcon, "You are on your own",
+                                      "No safe random moves are left.", QMessageBox::Ok, this);
             message.exec();
         });
     }

@@ -6,6 +6,7 @@
 
 #include "frm_main.h"
 #include "store/settings.h"
+#include "ui/dialogs/dialog_look.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_author.h"
 #include "ui/dialogs/frm_register.h"
@@ -186,9 +187,9 @@ void FrmMain::SelectSpeed(QAction* chosen) {
 
 void FrmMain::mnuResetscores_Click() {
     ShowSmallWindow([this] {
-        QMessageBox question(QMessageBox::NoIcon, "Are you sure?",
-                             "Are you sure you want to reset the scores?",
-                             QMessageBox::Yes | QMessageBox::No, this);
+        CentredMessageBox question(QMessageBox::NoIcon, "Are you sure?",
+                                   "Are you sure you want to reset the scores?",
+                                   QMessageBox::Yes | QMessageBox::No, this);
         question.setDefaultButton(QMessageBox::Yes);
         if (question.exec() == QMessageBox::Yes) {
             game_.SetMatchScore(0, 0);

@@ -126,8 +126,15 @@ choose_speed 2
 xdotool key --clearmodifiers alt+h
 eventually windows_open 2 || fail "the Help menu did not open"
 xdotool key Down Down Return
-find_about() { [ -n "$(xdotool search --onlyvisible --name '^About Pennix$')" ]; }
+find_about() { about=$(xdotool search --onlyvisible --name '^About Pennix$' | head -1); [ -n "$about" ]; }
 eventually find_about || fail "Help > About the game opened no window"
+# Centred over the game's window, though nothing frames either.
+window_geometry "$window"
+game_x=$((win_left + win_width / 2)) game_y=$((win_top + win_height / 2))
+window_geometry "$about"
+about_x=$((win_left + win_width / 2)) about_y=$((win_top + win_height / 2))
+((game_x - about_x <= 2 && about_x - game_x <= 2 && game_y - about_y <= 2 && about_y - game_y <= 2)) ||
+    fail "the About window is centred at $about_x,$about_y, the game's window at $game_x,$game_y"
 xdotool key Return
 eventually windows_open 1 || fail "Enter did not close the About window"
 xdotool key --clearmodifiers alt+f

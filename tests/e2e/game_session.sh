@@ -2,11 +2,11 @@
 # beside Xvfb. Skips the script (77) when there is no Xvfb. Starts a private X server, with a
 # scratch folder `work` for home, configuration and runtime; on exit ends the game in `game_pid`
 # (with `game_end_signal`, TERM unless set) and the server, and removes the folder. `fail` says
-# what failed, with the game's output in `$work/game.log`, and ends the script. `find_board` (with
-# xwininfo among the tools) finds where the board of the game's window is on the screen;
-# `pixel_at` and `wall_at` (with import and convert) look at a point of it. `copy_slow_game`
-# copies the game to `$work/bin` with a settings file of its own; `start_openbox` starts a window
-# manager.
+# what failed, with the game's output in `$work/game.log`, and ends the script. `window_geometry`
+# and `find_board` (with xwininfo among the tools) find where a window, and the board of the
+# game's window, are on the screen; `pixel_at` and `wall_at` (with import and convert) look at a
+# point of the board. `copy_slow_game` copies the game to `$work/bin` with a settings file of its
+# own; `start_openbox` starts a window manager.
 if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed; skipping the end-to-end test"
     exit 77
@@ -44,14 +44,23 @@ start_xvfb "$work" || fail "Xvfb did not start, or does not answer"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
 
+# Sets win_left, win_top, win_width and win_height to where window $1 is on the screen.
+window_geometry() {
+    local geometry
+    geometry=$(xwininfo -id "$1")
+    field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
+    win_left=$(field "Absolute upper-left X")
+    win_top=$(field "Absolute upper-left Y")
+    win_width=$(field Width)
+    win_height=$(field Height)
+}
+
 # Sets board_left and board_top to where the board of the game's $window begins on the screen:
 # its 385 pixels are the bottom of the window, below the menu bar.
 find_board() {
-    local geometry
-    geometry=$(xwininfo -id "$window")
-    field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
-    board_left=$(field "Absolute upper-left X")
-    board_top=$(($(field "Absolute upper-left Y") + $(field Height) - 385))
+    window_geometry "$window"
+    board_left=$win_left
+    board_top=$((win_top + win_height - 385))
 }
 
 # The colour, as #RRGGBB, of the screen's pixel at a point of the board.

@@ -32,6 +32,34 @@ FixedDialog::FixedDialog(QWidget* parent, const char* name, const QString& capti
     setModal(true);
 }
 
+namespace {
+
+// Qt centres a dialog by a guess at the window manager's frames, and with no frame at all (no
+// window manager) its guess puts the dialog 10 pixels left of and 40 above the centre: centred
+// exactly then. Under a window manager Qt's guess, from the parent's real frame, stands.
+void CentreWhereThereIsNoFrame(QWidget& dialog) {
+    const QWidget* parent = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    if (parent == nullptr || !parent->isVisible() ||
+        parent->frameGeometry() != parent->geometry()) {
+        return;
+    }
+    QRect placed(QPoint(), dialog.size());
+    placed.moveCenter(parent->geometry().center());
+    dialog.move(placed.topLeft());
+}
+
+}  // namespace
+
+void FixedDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreWhereThereIsNoFrame(*this);
+}
+
+void CentredMessageBox::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event);  // sizes the box to its text, then centres it by Qt's guess
+    CentreWhereThereIsNoFrame(*this);
+}
+
 // Only the about window has a cancel button; the others close by their button or close box.
 void FixedDialog::keyPressEvent(QKeyEvent* event) {
     if (escape_ == Escape::Ignored && event->key() == Qt::Key_Escape) {
@@ -97,7 +125,7 @@ void SetTextColour(QWidget* widget, const QColor& colour, QPalette::ColorRole fa
 }
 
 void ShowTitledMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    CentredMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -119,8 +147,8 @@ void ShowLateNews(QWidget* parent, const QString& text) {
     if (LateNewsFilter() && !LateNewsFilter()()) {
         return;
     }
-    auto* box =
-        new QMessageBox(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    auto* box = new CentredMessageBox(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok,
+                                      parent);
     box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QMessageBox>
 #include <QPalette>
 #include <functional>
 
@@ -28,9 +29,19 @@ class FixedDialog : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     Escape escape_;
+};
+
+// A message box centred over its parent as the small windows are.
+class CentredMessageBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 // A plain-text label at a pixel rectangle. As in all the game's windows, its text starts at the
