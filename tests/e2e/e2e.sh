@@ -21,16 +21,12 @@ printf '[Options]\nLevel=Easy\nSpeed=Slow\n[Score]\nYou= 5\nMe= 2\n' >"$work/bin
 game_pid=$!
 eventually find_game_window || fail "no window titled 'The game of Pennix'"
 
-geometry=$(xwininfo -id "$window")
-field() { sed -n "s/^ *$1: *\(-*[0-9]*\).*/\1/p" <<<"$geometry"; }
-left=$(field "Absolute upper-left X")
-top=$(field "Absolute upper-left Y")
-width=$(field Width)
-height=$(field Height)
-[ "$width" -eq 390 ] || fail "window is $width pixels wide, not 390"
-[ "$height" -gt 385 ] || fail "window is $height pixels high: no room for the menu bar"
-[ "$left" -eq $(((1024 - width) / 2)) ] || fail "window is not centred across: left $left"
-[ "$top" -eq $(((768 - height) / 2)) ] || fail "window is not centred down: top $top"
+window_geometry "$window"
+[ "$win_width" -eq 390 ] || fail "window is $win_width pixels wide, not 390"
+[ "$win_height" -gt 385 ] || fail "window is $win_height pixels high: no room for the menu bar"
+[ "$win_left" -eq $(((1024 - win_width) / 2)) ] ||
+    fail "window is not centred across: left $win_left"
+[ "$win_top" -eq $(((768 - win_height) / 2)) ] || fail "window is not centred down: top $win_top"
 [ "$(xdotool getwindowname "$window")" = "The game of Pennix" ] || fail "wrong caption"
 
 # The first paint needs no image-format plugin: a start-up that loads one has begun to guess
@@ -40,8 +36,7 @@ if grep -q '/imageformats/' "/proc/$game_pid/maps"; then
 fi
 
 # The board area sits under the menu bar, 385 pixels high.
-board_left=$left
-board_top=$((top + height - 385))
+find_board
 
 # Counts the pixels of one colour in the board's dot grid.
 count_on_board() {
