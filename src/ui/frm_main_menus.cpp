@@ -227,17 +227,10 @@ void FrmMain::mnuRegister_Click() {
     ShowSmallWindow([this] { ShowRegister(this); });
 }
 
-// On the way out nothing opens: ending, as at a logout, must not wait on a question. Without a
-// window manager nobody hands the keyboard back to the game's window when a small window closes,
-// and the game would take no keys until clicked: it takes the keyboard back itself (under a
-// window manager this asks for what the manager does anyway).
+// On the way out nothing opens: ending, as at a logout, must not wait on a question.
 void FrmMain::ShowSmallWindow(const std::function<void()>& show) {
-    if (leaving_) {
-        return;
-    }
-    show();
-    if (!leaving_ && isVisible()) {
-        activateWindow();
+    if (!leaving_) {
+        show();
     }
 }
 

@@ -17,7 +17,8 @@ mkdir "$work/bin"
 cp "$binary" "$work/bin/pennix"
 printf '[Options]\nLevel=Easy\nSpeed=Slow\n[Score]\nYou= 5\nMe= 2\n' >"$work/bin/pennix.ini"
 
-"$work/bin/pennix" >"$work/game.log" 2>&1 &
+# No program to open web addresses on its PATH: its link's failure is told at once.
+PATH=/nonexistent "$work/bin/pennix" >"$work/game.log" 2>&1 &
 game_pid=$!
 eventually find_game_window || fail "no window titled 'The game of Pennix'"
 
@@ -115,7 +116,8 @@ settings_are() {
 }
 
 # Fast: the choice the settings file must keep. Help > About by its access keys, closed with
-# Enter: with no window manager to hand the keyboard back, the game takes it back itself, and
+# Enter, and the message that the link under the board could not be opened, closed with Enter:
+# with no window manager to hand the keyboard back, the game takes it back itself each time, and
 # File > Exit by its access keys then ends the program.
 choose_speed 2
 xdotool key --clearmodifiers alt+h
@@ -134,6 +136,17 @@ xdotool key Return
 eventually windows_open 1 || fail "Enter did not close the About window"
 xdotool key --clearmodifiers alt+f
 eventually windows_open 2 || fail "once the About window had closed, the game took no keys"
+xdotool key Escape
+eventually windows_open 1 || fail "Escape did not close the File menu"
+# The pointer leaves the window after the click: with the keyboard given to no window, keys go
+# to the one under the pointer.
+xdotool mousemove "$((board_left + 130))" "$((board_top + 368))" click 1 mousemove 0 0
+find_message() { [ -n "$(xdotool search --onlyvisible --name '^Pennix$')" ]; }
+eventually find_message || fail "the link that could not be opened did not say so"
+xdotool key Return
+eventually windows_open 1 || fail "Enter did not close the link's message"
+xdotool key --clearmodifiers alt+f
+eventually windows_open 2 || fail "once the link's message had closed, the game took no keys"
 xdotool key x
 await_normal_end "File > Exit"
 settings_are "File > Exit" Fast

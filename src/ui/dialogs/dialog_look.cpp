@@ -48,6 +48,16 @@ void CentreWhereThereIsNoFrame(QWidget& dialog) {
     dialog.move(placed.topLeft());
 }
 
+// Without a window manager nobody hands the keyboard back to the window under a dialog that
+// closes, and that window would take no keys until clicked. Under a window manager this asks for
+// what the manager does anyway.
+void HandBackTheKeyboard(const QWidget& dialog) {
+    QWidget* under = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    if (under != nullptr && under->isVisible()) {
+        under->activateWindow();
+    }
+}
+
 }  // namespace
 
 void FixedDialog::showEvent(QShowEvent* event) {
@@ -55,9 +65,19 @@ void FixedDialog::showEvent(QShowEvent* event) {
     CentreWhereThereIsNoFrame(*this);
 }
 
+void FixedDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    HandBackTheKeyboard(*this);
+}
+
 void CentredMessageBox::showEvent(QShowEvent* event) {
     QMessageBox::showEvent(event);  // sizes the box to its text, then centres it by Qt's guess
     CentreWhereThereIsNoFrame(*this);
+}
+
+void CentredMessageBox::hideEvent(QHideEvent* event) {
+    QMessageBox::hideEvent(event);
+    HandBackTheKeyboard(*this);
 }
 
 // Only the about window has a cancel button; the others close by their button or close box.

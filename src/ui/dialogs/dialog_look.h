@@ -17,7 +17,8 @@ namespace pennix {
 QFont DialogFont(int pixels = 11);
 
 // A window sized to its client area that the user cannot resize, with a title and a close box
-// but no minimise or maximise button. Shown modally, it is centred over its parent.
+// but no minimise or maximise button. Shown modally, it is centred over its parent; closed, it
+// hands the keyboard back to the window under it.
 class FixedDialog : public QDialog {
     Q_OBJECT
 
@@ -30,18 +31,21 @@ class FixedDialog : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     Escape escape_;
 };
 
-// A message box centred over its parent as the small windows are.
+// A message box centred over its parent as the small windows are, which hands the keyboard back
+// to the window under it as they do.
 class CentredMessageBox : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 };
 
 // A plain-text label at a pixel rectangle. As in all the game's windows, its text starts at the
