@@ -147,9 +147,6 @@ class FrmMain : public QMainWindow, public GameView {
     void RunHeldCommands();
     void Blink(const WallRect& bar, QColor colour);
 
-    // Runs `show`, which opens a modal window and returns once it has closed, unless the game is
-    // on its way out.
-    void ShowSmallWindow(const std::function<void()>& show);
     void SelectLevel(QAction* chosen);
     void SelectSpeed(QAction* chosen);
     // The entries in the order of the stored names, kLevelTexts and kSpeedTexts.

@@ -196,12 +196,10 @@ void FrmMain::cmdRandom_Click() {
     RunReply([this, &result] { result = opponent_.RandomMoveForPlayer(CheckedLevel()); });
     // Its message belongs to this press: shown before anything chosen after it, and not at all
     // on the way out.
-    if (result == RandomMoveResult::NoSafeWall) {
-        ShowSmallWindow([this] {
-            CentredMessageBox message(QMessageBox::NoIcon, "You are on your own",
-                                      "No safe random moves are left.", QMessageBox::Ok, this);
-            message.exec();
-        });
+    if (result == RandomMoveResult::NoSafeWall && !leaving_) {
+        CentredMessageBox message(QMessageBox::NoIcon, "You are on your own",
+                                  "No safe random moves are left.", QMessageBox::Ok, this);
+        message.exec();
     }
     RunHeldCommands();
 }

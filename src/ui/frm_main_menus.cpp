@@ -186,15 +186,16 @@ void FrmMain::SelectSpeed(QAction* chosen) {
 }
 
 void FrmMain::mnuResetscores_Click() {
-    ShowSmallWindow([this] {
-        CentredMessageBox question(QMessageBox::NoIcon, "Are you sure?",
-                                   "Are you sure you want to reset the scores?",
-                                   QMessageBox::Yes | QMessageBox::No, this);
-        question.setDefaultButton(QMessageBox::Yes);
-        if (question.exec() == QMessageBox::Yes) {
-            game_.SetMatchScore(0, 0);
-        }
-    });
+    if (leaving_) {
+        return;
+    }
+    CentredMessageBox question(QMessageBox::NoIcon, "Are you sure?",
+                               "Are you sure you want to reset the scores?",
+                               QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    if (question.exec() == QMessageBox::Yes) {
+        game_.SetMatchScore(0, 0);
+    }
 }
 
 // The help window stays open beside the game; the four small windows are modal. None opens on
@@ -212,25 +213,26 @@ void FrmMain::mnuHelpIndex_Click() {
 }
 
 void FrmMain::mnuAbout_Click() {
-    ShowSmallWindow([this] { ShowAbout(this); });
+    if (!leaving_) {
+        ShowAbout(this);
+    }
 }
 
 void FrmMain::mnuAuthor_Click() {
-    ShowSmallWindow([this] { ShowAuthor(this); });
+    if (!leaving_) {
+        ShowAuthor(this);
+    }
 }
 
 void FrmMain::mnuScores_Click() {
-    ShowSmallWindow([this] { ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins()); });
+    if (!leaving_) {
+        ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins());
+    }
 }
 
 void FrmMain::mnuRegister_Click() {
-    ShowSmallWindow([this] { ShowRegister(this); });
-}
-
-// On the way out nothing opens: ending, as at a logout, must not wait on a question.
-void FrmMain::ShowSmallWindow(const std::function<void()>& show) {
     if (!leaving_) {
-        show();
+        ShowRegister(this);
     }
 }
 
