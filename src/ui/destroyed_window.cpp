@@ -1,3 +1,4 @@
+// Watching the X server for the game's windows being destroyed, and closing them as asked.
 #include "destroyed_window.h"
 
 #include <xcb/xcb.h>

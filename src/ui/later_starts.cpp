@@ -1,3 +1,4 @@
+// Answering later starts: wiring the single-game claim to the window's replies and its close.
 #include "later_starts.h"
 
 #include <QObject>
