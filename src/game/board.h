@@ -18,6 +18,8 @@ inline constexpr std::int16_t kRight = 2;
 inline constexpr std::int16_t kTop = 4;
 inline constexpr std::int16_t kBottom = 8;
 inline constexpr std::int16_t kClosed = kLeft | kRight | kTop | kBottom;
+// The order in which finders visit a box's sides.
+inline constexpr std::array<std::int16_t, 4> kSidesInScanOrder{kTop, kBottom, kLeft, kRight};
 
 // Owners and players share one code.
 inline constexpr char kNobody = ' ';
@@ -64,6 +66,11 @@ inline constexpr std::array<std::int8_t, 16> kSidesDrawn = {0, 1, 1, 2, 1, 2, 2,
                                                             1, 2, 2, 3, 2, 3, 3, 4};
 constexpr int WallCount(int walls) {
     return kSidesDrawn[walls & kClosed];
+}
+
+// Whether the wall is drawn on its own box (drawing marks it on the box across too).
+inline bool IsDrawn(const Board& board, const Wall& wall) {
+    return (board(wall.x, wall.y).Walls & wall.side) == wall.side;
 }
 
 // The same wall seen from the box on its other side; false on the outer border.
@@ -115,11 +122,10 @@ inline constexpr int kScanLength = kBoxes * 4;
 
 constexpr std::array<Wall, kScanLength> MakeScanOrder() {
     std::array<Wall, kScanLength> order{};
-    constexpr std::array<std::int16_t, 4> sides{kTop, kBottom, kLeft, kRight};
     int i = 0;
     for (std::int16_t x = 1; x <= kColumns; ++x) {
         for (std::int16_t y = 1; y <= kRows; ++y) {
-            for (std::int16_t side : sides) {
+            for (std::int16_t side : kSidesInScanOrder) {
                 order[i++] = {x, y, side};
             }
         }

@@ -23,11 +23,7 @@ Game::Game(GameView* view) : view_(view) {
 }
 
 void Game::NewGame() {
-    for (int y = 1; y <= kRows; ++y) {
-        for (int x = 1; x <= kColumns; ++x) {
-            board_(x, y) = BoxCell{};
-        }
-    }
+    board_ = pennix::Board{};
     computer_boxes_ = 0;
     human_boxes_ = 0;
     game_over_ = false;
@@ -39,7 +35,7 @@ bool Game::IsWallFree(int x, int y, int side) const {
     if (game_over_) {
         return false;
     }
-    return (board_(x, y).Walls & side) != side;
+    return !IsDrawn(board_, MakeWall(x, y, side));
 }
 
 void Game::PlaceWall(int x, int y, int side, bool animate) {

@@ -22,12 +22,14 @@ class Game {
     // clock; the match score is kept.
     void NewGame();
 
+    // False once the game is over: nothing more may be drawn.
     bool IsWallFree(int x, int y, int side) const;
 
     // Draws the wall for the player to move and carries out everything that follows from it.
     // The caller has checked IsWallFree on the same wall.
     void PlaceWall(int x, int y, int side, bool animate);
 
+    // Gives every unowned box with four sides to `player`.
     void ClaimClosedBoxes(char player);
 
     // Recounts the boxes; when all are owned, ends the game, crediting the match the first time.
@@ -37,7 +39,7 @@ class Game {
     std::string ScoreLine() const;
 
     // Puts a position on the board, as if it had been played: the counts are recounted and a
-    // full board ends the game without crediting the match. For tests and the arena.
+    // full board ends the game without crediting the match. For tests and the benchmarks.
     void LoadPosition(const pennix::Board& board, char current_player);
 
     void SetMatchScore(std::int16_t human_wins, std::int16_t computer_wins);

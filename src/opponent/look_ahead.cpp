@@ -24,10 +24,6 @@ constexpr std::int16_t kNotWeighed = -1;
 constexpr std::array<int, 9> kStepAcross = {0, -1, 1, 0, -(kColumns + 2), 0, 0, 0, kColumns + 2};
 constexpr std::array<std::uint8_t, 9> kSideAcross = {0, kRight, kLeft, 0, kBottom, 0, 0, 0, kTop};
 
-bool IsFreeOn(const Board& board, const Wall& wall) {
-    return (board(wall.x, wall.y).Walls & wall.side) != wall.side;
-}
-
 }  // namespace
 
 void LookAhead::CopyBoardToScratch(const Board& board) {
@@ -82,7 +78,7 @@ bool LookAhead::TakeBoxInCopy() {
 }
 
 bool LookAhead::IsClosingOrDrawn(const Board& board, const Wall& wall) {
-    return !IsFreeOn(board, wall) || RaisesCountAbove(board, wall, 3);
+    return IsDrawn(board, wall) || RaisesCountAbove(board, wall, 3);
 }
 
 void LookAhead::TakeEverythingPending() {
@@ -142,7 +138,7 @@ void LookAhead::FloodCorridor(int start, int corridor) {
     pending_count_ = 1;
     while (pending_count_ > 0) {
         const int cell = pending_[--pending_count_];
-        for (const int side : {kTop, kBottom, kLeft, kRight}) {
+        for (const int side : kSidesInScanOrder) {
             const int next = cell + kStepAcross[side];
             // Frame cells have every side drawn, so they never join a corridor.
             if ((scratch_board_[cell] & side) == 0 && WallCount(scratch_board_[next]) == 2 &&
@@ -202,7 +198,7 @@ std::optional<WallCandidate> LookAhead::FindLeastLossWall(const Game& game) {
     PrepareReply(game.Board());
     candidate_count_ = 0;
     for (const Wall& wall : kScanOrder) {
-        if (IsFreeOn(game.Board(), wall)) {
+        if (!IsDrawn(game.Board(), wall)) {
             const int gain = TrialGain(wall);
             if (gain > 0) {
                 candidates_[candidate_count_++] = {wall.x, wall.y, wall.side,

@@ -68,7 +68,7 @@ void Opponent::PlayGenius() {
     }
 }
 
-void Opponent::Draw(const Wall& wall) {
+void Opponent::PlayWall(const Wall& wall) {
     game_.PlaceWall(wall.x, wall.y, wall.side, true);
 }
 
@@ -83,7 +83,7 @@ void Opponent::RandomWall() {
         const auto y = static_cast<std::int16_t>(game_.Random().Draw(kRows));
         const std::int16_t side = kRandomSides[game_.Random().Draw(4) - 1];
         if (game_.IsWallFree(x, y, side)) {
-            return Draw({x, y, side});
+            return PlayWall({x, y, side});
         }
     }
 }
@@ -107,7 +107,7 @@ std::optional<Wall> Opponent::FindBoxToTake() const {
 
 void Opponent::TakeBox() {
     if (const auto wall = FindBoxToTake()) {
-        Draw(*wall);
+        PlayWall(*wall);
         move_made_ = true;
     }
 }
@@ -157,13 +157,13 @@ void Opponent::SafeWall() {
         return;
     }
     const int pick = game_.Random().Draw(safe_count_);
-    Draw(safe_list_[pick - 1].AsWall());
+    PlayWall(safe_list_[pick - 1].AsWall());
     move_made_ = true;
 }
 
 void Opponent::LeaveTwoBoxes() {
     if (const auto wall = look_ahead_.FindLeaveTwoBoxes(game_)) {
-        Draw(*wall);
+        PlayWall(*wall);
         move_made_ = true;
     }
 }
@@ -171,7 +171,7 @@ void Opponent::LeaveTwoBoxes() {
 void Opponent::LeastLossWall() {
     // While the game runs every free wall gives something away by now, so there is a candidate.
     if (const auto candidate = look_ahead_.FindLeastLossWall(game_)) {
-        Draw(candidate->AsWall());
+        PlayWall(candidate->AsWall());
     }
 }
 

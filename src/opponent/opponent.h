@@ -60,7 +60,8 @@ class Opponent {
     RandomMoveResult RandomMoveForPlayer(Level level);
 
   private:
-    void Draw(const Wall& wall);
+    // Draws the wall for the player to move, blinking, with all that follows from it.
+    void PlayWall(const Wall& wall);
 
     Game& game_;
     bool move_made_ = false;
