@@ -48,6 +48,11 @@ class Descriptor {
     int fd_;
 };
 
+// The folder a file given by a bare name lies in is the current one.
+std::filesystem::path DirectoryOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
 bool ReadInto(int fd, std::string& bytes, std::size_t wanted) {
     std::array<char, 64 * 1024> chunk;
     while (bytes.size() < wanted) {
@@ -87,8 +92,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path& file, mode_t mode,
                                                      int& fd) {
     static std::atomic<unsigned> counter{0};
-    const std::filesystem::path directory =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path directory = DirectoryOf(file);
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         const std::string name = "." + file.filename().string().substr(0, kNameKeptInTemporary) +
                                  ".tmp-" + std::to_string(::getpid()) + "-" +
@@ -119,16 +123,15 @@ void KeepOwnerAndMode(int fd, const struct stat& old) {
 
 // Makes the rename itself durable; a failure here loses nothing already on disk.
 void SyncDirectory(const std::filesystem::path& file) {
-    const std::filesystem::path directory =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path directory = DirectoryOf(file);
     Descriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.valid()) {
         ::fsync(fd.get());
     }
 }
 
-bool WriteTemporary(const std::filesystem::path& file, const std::filesystem::path& temporary,
-                    Descriptor& fd, std::string_view bytes, const struct stat* old) {
+bool WriteSyncAndRename(const std::filesystem::path& file, const std::filesystem::path& temporary,
+                        Descriptor& fd, std::string_view bytes, const struct stat* old) {
     if (old != nullptr) {
         KeepOwnerAndMode(fd.get(), *old);
     }
@@ -210,7 +213,7 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) noex
             return false;
         }
         Descriptor fd(raw_fd);
-        if (!WriteTemporary(*target, *temporary, fd, bytes, exists ? &old : nullptr)) {
+        if (!WriteSyncAndRename(*target, *temporary, fd, bytes, exists ? &old : nullptr)) {
             ::unlink(temporary->c_str());
             return false;
         }

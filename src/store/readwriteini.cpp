@@ -1,4 +1,4 @@
-// ReadIniValue and WriteIniValue: the file ends of the private-profile reader and writer.
+// ReadIniValue, WriteIniValue and WriteIniValues: the file ends of the INI reader and writer.
 #include "readwriteini.h"
 
 #include <optional>

@@ -1,4 +1,4 @@
-// ReadIniValue and WriteIniValue: one value of a private-profile ("INI") file, read or written.
+// ReadIniValue, WriteIniValue and WriteIniValues: entries of an INI file, read or written.
 #pragma once
 
 #include <cstddef>

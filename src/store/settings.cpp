@@ -26,6 +26,9 @@ constexpr std::string_view kYou = "You";
 constexpr std::string_view kMe = "Me";
 constexpr std::string_view kText = "Text";
 constexpr std::string_view kGreeting = "Hello, world!";
+// What a first start plays.
+constexpr std::string_view kDefaultLevel = "Hard";
+constexpr std::string_view kDefaultSpeed = "Fast";
 
 // Far beyond the 16-bit range, so that a longer run of digits cannot overflow.
 constexpr std::int64_t kDigitCeiling = 1'000'000'000;
@@ -159,6 +162,17 @@ std::size_t ChoiceIndex(std::span<const std::string_view> texts, std::string_vie
     return texts.size() - 1;
 }
 
+// The five entries of a first start: the defaults, no wins and the greeting.
+void WriteDefaultSettings(const std::filesystem::path& file) {
+    CreateDirectoryOf(file);
+    const std::array<IniEntry, 5> entries{{{kOptions, kLevel, kDefaultLevel},
+                                           {kOptions, kSpeed, kDefaultSpeed},
+                                           {kScore, kYou, "0"},
+                                           {kScore, kMe, "0"},
+                                           {kMessage, kText, kGreeting}}};
+    WriteIniValues(file, entries);
+}
+
 }  // namespace
 
 std::optional<std::string> SystemEnvironment(const std::string& name) {
@@ -188,17 +202,7 @@ Settings LoadOrCreateSettings(const std::filesystem::path& file) {
         return settings;
     }
     WriteDefaultSettings(file);
-    return {"Hard", "Fast", 0, 0};
-}
-
-void WriteDefaultSettings(const std::filesystem::path& file) {
-    CreateDirectoryOf(file);
-    const std::array<IniEntry, 5> entries{{{kOptions, kLevel, "Hard"},
-                                           {kOptions, kSpeed, "Fast"},
-                                           {kScore, kYou, "0"},
-                                           {kScore, kMe, "0"},
-                                           {kMessage, kText, kGreeting}}};
-    WriteIniValues(file, entries);
+    return {std::string(kDefaultLevel), std::string(kDefaultSpeed), 0, 0};
 }
 
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings) {

@@ -50,9 +50,6 @@ Settings LoadSettings(const std::filesystem::path& file);
 // with unknown texts stays as it is.
 Settings LoadOrCreateSettings(const std::filesystem::path& file);
 
-// Writes the five entries of the first start: Hard, Fast, "0", "0" and the greeting.
-void WriteDefaultSettings(const std::filesystem::path& file);
-
 // Unload: writes level, speed, greeting and the two scores, in that order, in one replacement of
 // the file, so that a crash never leaves part of one save beside part of another. False when any
 // of them could not be written (a read-only or oversized file, a full disk); the game can then only
