@@ -139,7 +139,7 @@ MatchResult PlayMatch(const MatchOptions& options, std::atomic<int>* games_done)
 }
 
 Score ScoreOf(const SideResult& side) {
-    const auto games = static_cast<double>(side.wins + side.draws + side.losses);
+    const auto games = static_cast<double>(side.Games());
     if (games == 0) {
         return {};
     }

@@ -27,6 +27,8 @@ struct SideResult {
     std::int64_t losses = 0;
     std::int64_t boxes = 0;  // over all games
     ThinkingTime thinking;
+
+    std::int64_t Games() const { return wins + draws + losses; }
 };
 
 struct MatchResult {

@@ -2,6 +2,7 @@
 #include "match_report.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <string_view>
@@ -12,15 +13,11 @@ namespace {
 
 using nlohmann::ordered_json;
 
-constexpr std::array<std::string_view, 2> kSideNames{"A", "B"};
+constexpr std::array<std::string_view, 2> kSideLetters{"A", "B"};
 constexpr double kP99 = 0.99;
 
-std::int64_t GamesOf(const SideResult& side) {
-    return side.wins + side.draws + side.losses;
-}
-
 double MeanBoxes(const SideResult& side) {
-    const std::int64_t games = GamesOf(side);
+    const std::int64_t games = side.Games();
     return games == 0 ? 0 : static_cast<double>(side.boxes) / static_cast<double>(games);
 }
 
@@ -38,7 +35,7 @@ __attribute__((format(printf, 1, 2))) std::string Format(const char* format, ...
 }
 
 std::string SideLabel(int index, const SideResult& side) {
-    return std::string(kSideNames[index]) + " " + std::string(LevelName(side.level));
+    return std::string(kSideLetters[index]) + " " + std::string(LevelName(side.level));
 }
 
 std::string ResultRows(const MatchResult& result) {
@@ -71,7 +68,7 @@ std::string ThinkingRows(const MatchResult& result) {
 ordered_json SideJson(int index, const SideResult& side) {
     const Score score = ScoreOf(side);
     ordered_json json;
-    json["side"] = kSideNames[index];
+    json["side"] = kSideLetters[index];
     json["level"] = LevelName(side.level);
     json["first_moves"] = side.first_moves;
     json["wins"] = side.wins;

@@ -14,6 +14,8 @@ namespace pennix::arena {
 namespace {
 
 constexpr int kWidth = 40;
+// The whole line, "[bar] done/total games", with room for two ten-digit counts.
+constexpr int kLineWidth = kWidth + 40;
 constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 
 }  // namespace
@@ -28,7 +30,7 @@ ProgressBar::~ProgressBar() {
     if (thread_.joinable()) {
         thread_.request_stop();
         thread_.join();
-        std::fprintf(stderr, "\r%*s\r", kWidth + 40, "");
+        std::fprintf(stderr, "\r%*s\r", kLineWidth, "");
         std::fflush(stderr);
     }
 }

@@ -97,6 +97,18 @@ std::string WallText(const Wall& wall) {
     return std::to_string(wall.x) + " " + std::to_string(wall.y) + " " + std::string(side);
 }
 
+// Why the wall cannot be drawn, or nothing once it is.
+std::optional<std::string> PlayRecordedWall(const Wall& wall, Game& game) {
+    if (game.GameOver()) {
+        return "the game is over: wall " + WallText(wall) + " cannot be drawn";
+    }
+    if (!game.IsWallFree(wall.x, wall.y, wall.side)) {
+        return "wall " + WallText(wall) + " is already drawn";
+    }
+    game.PlaceWall(wall.x, wall.y, wall.side, false);
+    return std::nullopt;
+}
+
 enum class LineRead { kLine, kEnd, kTooLong };
 
 // std::getline without its appetite: it stops at a line longer than `longest`, the CR of a
@@ -157,22 +169,6 @@ std::string RecordError::Text() const {
     return "line " + std::to_string(line) + ": " + message;
 }
 
-namespace {
-
-// Why the wall cannot be drawn, or nothing once it is.
-std::optional<std::string> DrawWall(const Wall& wall, Game& game) {
-    if (game.GameOver()) {
-        return "the game is over: wall " + WallText(wall) + " cannot be drawn";
-    }
-    if (!game.IsWallFree(wall.x, wall.y, wall.side)) {
-        return "wall " + WallText(wall) + " is already drawn";
-    }
-    game.PlaceWall(wall.x, wall.y, wall.side, false);
-    return std::nullopt;
-}
-
-}  // namespace
-
 std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
     constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
     std::string text;
@@ -195,7 +191,7 @@ std::optional<RecordError> PlayRecord(std::istream& record, Game& game) {
         if (wall == nullptr) {
             continue;
         }
-        if (auto refusal = DrawWall(*wall, game)) {
+        if (auto refusal = PlayRecordedWall(*wall, game)) {
             return RecordError{number, std::move(*refusal)};
         }
     }
