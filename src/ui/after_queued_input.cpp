@@ -17,6 +17,8 @@
 #include <map>
 #include <utility>
 
+#include "xcb_event.h"
+
 namespace pennix {
 
 namespace {
@@ -52,11 +54,7 @@ class MarkFilter : public QObject, public QAbstractNativeEventFilter {
     }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
-        if (type != "xcb_generic_event_t") {
-            return false;
-        }
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE) {
+        if (XcbEventCode(type, message) != XCB_CLIENT_MESSAGE) {
             return false;
         }
         const auto* client = static_cast<const xcb_client_message_event_t*>(message);

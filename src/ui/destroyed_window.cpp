@@ -1,13 +1,13 @@
 // Watching the X server for the game's windows being destroyed, and closing them as asked.
 #include "destroyed_window.h"
 
-#include <xcb/xcb.h>
-
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QObject>
 #include <QWidget>
 #include <QWindow>
+
+#include "xcb_event.h"
 
 namespace pennix {
 
@@ -20,11 +20,7 @@ class DestroyedWindowFilter : public QObject, public QAbstractNativeEventFilter 
         : QObject(&main_window), main_window_(main_window) {}
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
-        if (type != "xcb_generic_event_t") {
-            return false;
-        }
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY) {
+        if (XcbEventCode(type, message) == XCB_DESTROY_NOTIFY) {
             WindowDestroyed(static_cast<const xcb_destroy_notify_event_t*>(message)->window);
         }
         return false;

@@ -3,7 +3,8 @@
 
 #include <QPainter>
 #include <QPen>
-#include <cmath>
+
+#include "device_pixels.h"
 
 namespace pennix {
 
@@ -19,10 +20,9 @@ DotShape::DotShape(QWidget* parent, QColor colour) : QWidget(parent), colour_(co
 void DotShape::paintEvent(QPaintEvent*) {
     const qreal scale = devicePixelRatioF();
     const QRect area = geometry();
-    const QRect device(QPoint(static_cast<int>(std::floor(area.left() * scale)),
-                              static_cast<int>(std::floor(area.top() * scale))),
-                       QPoint(static_cast<int>(std::ceil((area.right() + 1) * scale)) - 1,
-                              static_cast<int>(std::ceil((area.bottom() + 1) * scale)) - 1));
+    const auto [left, right] = OutwardSpan(area.left(), area.right() + 1, scale);
+    const auto [top, bottom] = OutwardSpan(area.top(), area.bottom() + 1, scale);
+    const QRect device(QPoint(left, top), QPoint(right - 1, bottom - 1));
     QPainter painter(this);
     painter.scale(1 / scale, 1 / scale);
     painter.translate(-area.left() * scale, -area.top() * scale);

@@ -35,28 +35,6 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-void FillBackground(QWidget* widget, const QColor& colour) {
-    Paint(widget, QPalette::Window, colour);
-    widget->setAutoFillBackground(true);
-}
-
-}  // namespace
-
-BlinkTiming TimingFor(Speed speed) {
-    using std::chrono::microseconds;
-    switch (speed) {
-        case Speed::Slow:
-            return {10, microseconds(100'000)};
-        case Speed::Medium:
-            return {5, microseconds(10'000)};
-        case Speed::Fast:
-            break;
-    }
-    return {3, microseconds(500)};
-}
-
-namespace {
-
 // The window whose closing the late-news filter asks about (tests may make more than one).
 const FrmMain* late_news_window = nullptr;
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <utility>
 
+#include "device_pixels.h"
 #include "frm_main.h"
 #include "hit_test.h"
 #include "ui/dialogs/dialog_look.h"
@@ -26,10 +27,7 @@ QRect BarRect(const WallRect& bar) {
 // pixel that its dot covers only in part, and the usual rounding left a seam of background there.
 // The dots are drawn over it. Across, a pixel is filled when its centre is inside, as usual.
 QRect DeviceBar(const WallRect& bar, qreal scale) {
-    const auto outward = [scale](int from, int to) {
-        return std::pair{static_cast<int>(std::floor(from * scale)),
-                         static_cast<int>(std::ceil(to * scale))};
-    };
+    const auto outward = [scale](int from, int to) { return OutwardSpan(from, to, scale); };
     const auto by_centres = [scale](int from, int to) {
         return std::pair{static_cast<int>(std::ceil(from * scale - 0.5)),
                          static_cast<int>(std::ceil(to * scale - 0.5))};
@@ -113,7 +111,6 @@ void FrmMain::DrawLetter(QPainter& painter, TextPosition at, char owner) {
     painter.drawText(at.x, at.y + painter.fontMetrics().ascent(), QString(QChar(owner)));
 }
 
-// The tally runs on every paint; the game credits a finished game only once.
 // Every refresh, a paint's included, tallies the boxes before it writes the score line: the
 // line then never lags the board, and a finished game is credited to the match once however
 // often it is tallied.
@@ -159,6 +156,24 @@ void FrmMain::RunReply(Reply reply) {
     emit ReplyEnded();
 }
 
+void FrmMain::cmdRandom_Click() {
+    if (replying_) {
+        return;
+    }
+    RandomMoveResult result = RandomMoveResult::GameOver;
+    RunReply([this, &result] { result = opponent_.RandomMoveForPlayer(CheckedLevel()); });
+    // Its message belongs to this press: shown before anything chosen after it, and not at all
+    // on the way out.
+    if (result == RandomMoveResult::NoSafeWall && !leaving_) {
+        CentredMessageBox message(QMessageBox::NoIcon, "You are on your own",
+                                  "No safe random moves are left.", QMessageBox::Ok, this);
+        message.exec();
+    }
+    RunHeldCommands();
+}
+
+// ---- Commands held during a reply or a small window ------------------------------------------
+
 // The window's own presses and keys wait in Qt's queue while the computer replies, and Qt keeps
 // them from the window while a small window or a question is open, but a menu entry can still be
 // chosen then, from a desktop-wide menu bar or an accessibility tool. Carried out at once, a new
@@ -188,23 +203,20 @@ void FrmMain::RunHeldCommands() {
     }
 }
 
-void FrmMain::cmdRandom_Click() {
-    if (replying_) {
-        return;
-    }
-    RandomMoveResult result = RandomMoveResult::GameOver;
-    RunReply([this, &result] { result = opponent_.RandomMoveForPlayer(CheckedLevel()); });
-    // Its message belongs to this press: shown before anything chosen after it, and not at all
-    // on the way out.
-    if (result == RandomMoveResult::NoSafeWall && !leaving_) {
-        CentredMessageBox message(QMessageBox::NoIcon, "You are on your own",
-                                  "No safe random moves are left.", QMessageBox::Ok, this);
-        message.exec();
-    }
-    RunHeldCommands();
-}
-
 // ---- The computer's wall blinking ------------------------------------------------------------
+
+BlinkTiming TimingFor(Speed speed) {
+    using std::chrono::microseconds;
+    switch (speed) {
+        case Speed::Slow:
+            return {10, microseconds(100'000)};
+        case Speed::Medium:
+            return {5, microseconds(10'000)};
+        case Speed::Fast:
+            break;
+    }
+    return {3, microseconds(500)};
+}
 
 // A game on its way out (a logout, a termination signal) skips the rest of the blinking: the
 // walls drawn are the same, and a long reply at the slowest speed would otherwise hold up the

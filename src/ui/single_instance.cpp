@@ -78,14 +78,17 @@ using Clock = std::chrono::steady_clock;
 // kHungUp: the call was ended without a byte, or failed some other way.
 enum class Received { kByte, kHungUp, kReset, kTimedOut };
 
+// The milliseconds poll() is to wait until `deadline`: none once it has passed.
+int PollTimeout(Clock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    return static_cast<int>(std::clamp<std::int64_t>(left.count(), 0, INT32_MAX));
+}
+
 // Waits for one byte until `deadline`; a deadline passed already waits no more.
 Received ReceiveByte(int socket, Clock::time_point deadline, char& byte) {
     for (;;) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
         pollfd call{socket, POLLIN, 0};
-        const int ready = ::poll(&call, 1,
-                                 static_cast<int>(std::max<std::int64_t>(
-                                     0, std::min<std::int64_t>(left.count(), INT32_MAX))));
+        const int ready = ::poll(&call, 1, PollTimeout(deadline));
         if (ready < 0 && errno == EINTR) {
             continue;
         }

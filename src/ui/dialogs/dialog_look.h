@@ -1,4 +1,5 @@
-// What the four windows share: a fixed modal frame, the dialog face, labels and buttons by pixel.
+// What the game's windows share: the fixed modal frame, the dialog face, labels and buttons by
+// pixel, readable colours, and the messages titled with the game's name.
 #pragma once
 
 #include <QDialog>
@@ -59,6 +60,9 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QRect& area,
 // colours were chosen for a light desktop; a dark one may put them on its own dark background,
 // or its light text on the game's fixed light one.
 QColor ReadableColour(const QColor& colour, const QColor& background, const QColor& fallback);
+
+// Fills the widget's background with `colour`, as the board, its rules and its labels are.
+void FillBackground(QWidget* widget, const QColor& colour);
 
 // Gives the widget the game's own text colour, or, where that cannot be read on the widget's
 // background, the desktop's own colour for `fallback`.

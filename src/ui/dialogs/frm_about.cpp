@@ -57,10 +57,7 @@ void FrmAbout::AddRule() {
     auto* Line1 = new QWidget(this);
     Line1->setObjectName("Line1");
     Line1->setGeometry(0, 136, 384, 1);
-    QPalette palette = Line1->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
-    Line1->setPalette(palette);
-    Line1->setAutoFillBackground(true);
+    FillBackground(Line1, Line1->palette().color(QPalette::WindowText));
 }
 
 // Enter presses OK unless "System Info..." has the focus; Escape is OK's too.
