@@ -58,6 +58,18 @@ TEST_F(AtomicFileTest, TheLargestLimitReadsTheWholeFile) {
     EXPECT_EQ(contents.bytes, "hello");
 }
 
+// A file longer than the limit gives exactly the limit's worth and says it is cut; one of exactly
+// the limit is whole.
+TEST_F(AtomicFileTest, ALongerFileIsCutAtTheLimitAndSaysSo) {
+    WriteBytes(Path("small"), "hello");
+    const FileContents cut = ReadSmallFile(Path("small"), 4);
+    EXPECT_EQ(cut.status, FileStatus::kTooLarge);
+    EXPECT_EQ(cut.bytes, "hell");
+    const FileContents whole = ReadSmallFile(Path("small"), 5);
+    EXPECT_EQ(whole.status, FileStatus::kWhole);
+    EXPECT_EQ(whole.bytes, "hello");
+}
+
 // A device is never taken for a file, whatever it gives when read: /dev/zero would pass for an
 // oversized file of NULs and /dev/null for an empty one.
 TEST_F(AtomicFileTest, DevicesAreNoFiles) {

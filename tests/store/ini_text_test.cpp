@@ -82,6 +82,8 @@ TEST(IniTextTest, WriteChangesOnlyWhatItMustAndReadsBack) {
          "[O]\r\nLevel=Hard\r\nSpeed=Fast\r\n\r\n[S]\r\nYou=1\r\n", "Fast"},
         {"[O]\rLevel=Hard\r\n\n[S]\r\n", "O", "Speed", "Fast",
          "[O]\rLevel=Hard\r\nSpeed=Fast\r\n\n[S]\r\n", "Fast"},
+        {"[O]\nLevel=Hard\n\n[S]\nYou=1\n", "O", "Speed", "Fast",
+         "[O]\nLevel=Hard\nSpeed=Fast\n\n[S]\nYou=1\n", "Fast"},
         {"[O]\nA=1\n[O]\nB=2\n", "O", "B", "3", "[O]\nA=1\nB=3\n[O]\nB=2\n", "3"},
         {"Level=1\n[O]\n", "O", "Level", "2", "Level=1\n[O]\nLevel=2\n", "2"},
         // A missing section goes at the end, in the file's own line end.

@@ -8,8 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "scratch_directory.h"
@@ -239,6 +242,35 @@ TEST_F(ReadWriteIniTest, SaveByAMemberOfTheFilesGroupKeepsTheGroup) {
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, nobody->pw_uid);
     EXPECT_EQ(info.st_gid, shared_group);
+    EXPECT_EQ(ReadBytes(file), "[O]\nLevel=Hard\n");
+}
+
+// A player's own file given to a group of theirs, to share it, stays with that group rather than
+// falling back to the player's primary group.
+TEST_F(ReadWriteIniTest, SaveOfAPlayersOwnFileKeepsTheGroupItIsSharedWith) {
+    // Root may give a file any group; anyone else needs a group of their own besides the primary.
+    std::optional<gid_t> other_group;
+    if (::geteuid() == 0) {
+        other_group = ::getegid() + 1;
+    } else {
+        std::array<gid_t, 256> groups{};
+        const int count = std::max(::getgroups(static_cast<int>(groups.size()), groups.data()), 0);
+        for (const gid_t group : std::span(groups.data(), static_cast<std::size_t>(count))) {
+            if (group != ::getegid()) {
+                other_group = group;
+            }
+        }
+    }
+    const auto file = Path("pennix.ini");
+    WriteBytes(file, "[O]\nLevel=Easy\n");
+    if (!other_group || ::chown(file.c_str(), static_cast<uid_t>(-1), *other_group) != 0) {
+        GTEST_SKIP() << "no second group to give the file";
+    }
+    EXPECT_TRUE(WriteIniValue(file, "O", "Level", "Hard"));
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, ::geteuid());
+    EXPECT_EQ(info.st_gid, *other_group);
     EXPECT_EQ(ReadBytes(file), "[O]\nLevel=Hard\n");
 }
 

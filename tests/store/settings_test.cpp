@@ -60,6 +60,14 @@ TEST_F(SettingsTest, SaveThatCannotWriteSaysSoAndLeavesTheFileAsItWas) {
     EXPECT_FALSE(SaveSettings(Path("pennix.ini/x"), {"Hard", "Fast", 1, 2}));
 }
 
+// A player whose folder cannot be written still plays the first game at the default level, not at
+// whatever a missing level would select.
+TEST_F(SettingsTest, StartUpThatCannotWriteStillGivesTheDefaults) {
+    WriteBytes(Path("pennix.ini"), "; not a folder\n");
+    EXPECT_EQ(LoadOrCreateSettings(Path("pennix.ini/x")), (Settings{"Hard", "Fast", 0, 0}));
+    EXPECT_EQ(ReadBytes(Path("pennix.ini")), "; not a folder\n");
+}
+
 // A full disk part way through a save leaves the old file whole: never a new level beside an old
 // score. The level alone would fit under the limit; the whole file would not.
 TEST_F(SettingsTest, ASaveThatFailsPartWayChangesNothing) {
@@ -153,6 +161,8 @@ TEST(NumberTextTest, ReadingRoundsHalfToEvenIgnoresBlanksAndClamps) {
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(NumberFromText(text), expected) << '"' << text << '"';
     }
+    // Digits worth 2^64 + 1 must not wrap round to 1.
+    EXPECT_EQ(NumberFromText("18446744073709551617"), 32767);
 }
 
 TEST(NumberTextTest, WritingPutsASpaceBeforeZeroAndPositives) {

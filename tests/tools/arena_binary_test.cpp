@@ -55,6 +55,7 @@ TEST(ArenaBinary, ABadArgumentIsOneLineAndExitStatusTwo) {
         {"match", "easy", "hard", "--seed", "0x10"},
         {"match", "easy", "hard", "--seed", "18446744073709551616"},
         {"match", "easy", "hard", "--level", "hard"},
+        {"bogus\n\x1b[2J"},
     };
     for (const Arguments& arguments : cases) {
         const ArenaRun run = RunArena(arguments);
@@ -65,7 +66,22 @@ TEST(ArenaBinary, ABadArgumentIsOneLineAndExitStatusTwo) {
         EXPECT_EQ(run.exit_status, 2) << shown;
         EXPECT_EQ(run.out, "") << shown;
         EXPECT_TRUE(IsOneLine(run.err)) << shown << "-> " << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << shown;
     }
+    // The message points at the help of the command whose arguments were wrong.
+    EXPECT_EQ(RunArena({"match", "easy"}).err.rfind("pennix-arena match: ", 0), 0u);
+}
+
+// Every bound an argument may take is itself accepted.
+TEST(ArenaBinary, TheBoundsOfEveryArgumentAreAccepted) {
+    const ArenaRun run = RunArena({"match", "easy", "easy", "--games", "1", "--jobs", "64",
+                                   "--seed", "18446744073709551615", "--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["games"], 1);
+    EXPECT_EQ(json["jobs"], 64);
+    EXPECT_EQ(json["seed"], 18446744073709551615ULL);
+    EXPECT_EQ(RunArena({"match", "easy", "easy", "--games", "1", "--seed", "0"}).exit_status, 0);
 }
 
 TEST(ArenaBinary, ABadRecordIsReportedByLineWithNothingOnStandardOutput) {
@@ -164,6 +180,9 @@ TEST(ArenaBinary, MatchSignatureForAFixedSeed) {
     EXPECT_EQ(easy["draws"], 0);
     EXPECT_EQ(easy["losses"], 20);
     EXPECT_EQ(easy["mean_boxes"], 1.8);
+    // The walls each level drew, whichever drew first.
+    EXPECT_EQ(easy["thinking_walls"], 1049);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["sides"][1]["thinking_walls"], 20 * 178 - 1049);
 }
 
 }  // namespace

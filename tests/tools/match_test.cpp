@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
+#include <cstdio>
+
 #include "match_report.h"
 
 namespace pennix::arena {
@@ -38,7 +42,9 @@ TEST(GameSeed, IsSplitMix64OfTheMatchSeed) {
 TEST(PlayMatch, SameTalliesWhateverTheNumberOfJobs) {
     // An odd number of games, so that the two sides do not move first equally often.
     const MatchResult one = PlayMatch(Options(Level::Medium, Level::Hard, 41, 5, 1));
-    const MatchResult three = PlayMatch(Options(Level::Medium, Level::Hard, 41, 5, 3));
+    std::atomic<int> games_done = 0;
+    const MatchResult three = PlayMatch(Options(Level::Medium, Level::Hard, 41, 5, 3), &games_done);
+    EXPECT_EQ(games_done, 41);
     for (int side = 0; side < 2; ++side) {
         ExpectSameTallies(one.sides[side], three.sides[side]);
     }
@@ -132,6 +138,31 @@ TEST(ThinkingTime, ShortTimesAreExactAndLongOnesWithinOnePercent) {
     EXPECT_NEAR(time.PercentileMicroseconds(0.9), 891.0, 8.91);
     EXPECT_DOUBLE_EQ(time.MaxMicroseconds(), 5'000'000.0);
     EXPECT_DOUBLE_EQ(time.PercentileMicroseconds(1.0), 5'000'000.0);
+
+    // The largest time survives a merge into a histogram of shorter ones, as a match's first
+    // worker's does.
+    ThinkingTime quick;
+    quick.Add(10);
+    slow.Merge(quick);
+    EXPECT_DOUBLE_EQ(slow.MaxMicroseconds(), 5'000'000.0);
+}
+
+TEST(ThinkingTime, PercentilesNeitherOverstepTheRankNorTheLargestTime) {
+    ThinkingTime time;
+    for (std::uint64_t ns = 1; ns <= 100; ++ns) {
+        time.Add(ns);
+    }
+    // 0.07 x 100 comes out a hair above 7 in floating point.
+    EXPECT_DOUBLE_EQ(time.PercentileMicroseconds(0.07), 0.007);
+
+    // 1000 and 1001 ns share a bucket whose middle, 1004 ns, lies above both.
+    ThinkingTime shared;
+    shared.Add(1000);
+    shared.Add(1000);
+    shared.Add(1001);
+    const double median = shared.PercentileMicroseconds(0.5);
+    EXPECT_LE(median, shared.MaxMicroseconds());
+    EXPECT_NEAR(median, 1.0, 0.01);
 }
 
 TEST(MatchReport, TableAndJsonShowTheSameTallies) {
@@ -142,6 +173,9 @@ TEST(MatchReport, TableAndJsonShowTheSameTallies) {
     result.sides[0].boxes = 100;
     result.sides[1] = Tally(2, 1, 1);
     result.sides[1].boxes = 220;
+    for (std::uint64_t ns = 1; ns <= 100; ++ns) {
+        result.sides[0].thinking.Add(ns * 1000);
+    }
     result.seconds = 2;
 
     const std::string table = MatchTable(result);
@@ -161,6 +195,13 @@ TEST(MatchReport, TableAndJsonShowTheSameTallies) {
     EXPECT_NEAR(json["sides"][1]["score_low"].get<double>(), 0.156, 0.001);
     EXPECT_EQ(json["sides"][1]["score_high"].get<double>(), 1.0);
     EXPECT_EQ(json["games_per_second"], 2.0);
+    // A's thinking: 1 to 100 us, so the 99th percentile is 99 us within the histogram's 1%.
+    const double p99 = json["sides"][0]["thinking_p99_us"].get<double>();
+    EXPECT_NEAR(p99, 99.0, 0.99);
+    EXPECT_DOUBLE_EQ(json["sides"][0]["thinking_max_us"].get<double>(), 100.0);
+    char columns[64];
+    std::snprintf(columns, sizeof columns, " 50.5 %9.1f     100.0\n", p99);
+    EXPECT_NE(table.find(columns), std::string::npos) << table;
 }
 
 }  // namespace

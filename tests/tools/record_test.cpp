@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
 #include <sstream>
+#include <streambuf>
+#include <string>
+#include <utility>
 
 #include "record_texts.h"
 #include "text.h"
@@ -157,6 +161,32 @@ TEST(PlayRecord, RefusesALineLongerThanTheBound) {
     EXPECT_EQ(too_long.Board()(1, 1).Walls, 0);
 }
 
+// A stream whose read fails after its first bytes, as a file on a failing disk would.
+class FailingAfter : public std::streambuf {
+  public:
+    explicit FailingAfter(std::string bytes) : bytes_(std::move(bytes)) {
+        setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+    }
+
+  protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+  private:
+    std::string bytes_;
+};
+
+// What was read before the failure is drawn, and the failure is reported on the line it cut,
+// not taken for the end of a shorter record nor for a bad line.
+TEST(PlayRecord, AFailedReadIsAnErrorNotTheEndOfTheRecord) {
+    FailingAfter failing("1 1 top\n2 2 le");
+    std::istream input(&failing);
+    Game game;
+    const auto error = PlayRecord(input, game);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Text(), "line 2: the record could not be read");
+    EXPECT_EQ(game.Board()(1, 1).Walls, kTop);
+}
+
 TEST(PlayRecord, DrawsByTheRulesHumanFirst) {
     Game game;
     // Nothing closed: the turn passes after every wall, so the computer draws the second one.
@@ -194,6 +224,9 @@ TEST(Text, EchoesInputWithoutControlCharacters) {
     EXPECT_EQ(Quoted("a\\b"), "'a\\x5cb'");
     EXPECT_EQ(Quoted("\xc3\xa9"), "'\\xc3\\xa9'");
     EXPECT_EQ(Quoted(std::string(100, 'x'), 5), "'xxxxx'...");
+    EXPECT_EQ(Quoted("xxxxx", 5), "'xxxxx'");
+    // The ends of printable ASCII pass; DEL, just past them, does not.
+    EXPECT_EQ(Quoted(" ~\x7f"), "' ~\\x7f'");
 }
 
 }  // namespace
