@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -63,6 +64,22 @@ class HelpTest : public QObject {
         QCOMPARE(main_window.findChildren<HelpWindow*>().size(), 1);
         QCOMPARE(index->Browser()->source(), QUrl("qrc:/help/index.html"));
         QCOMPARE(index->Browser()->documentTitle(), "Index");
+    }
+
+    // Back is offered only when there is a page to go back to.
+    void backLeadsToThePageBeforeAndOnlyWhenThereIsOne() {
+        QWidget main_window;
+        main_window.show();
+        HelpWindow* help = ShowHelpContents(&main_window);
+        auto* back = help->findChild<QPushButton*>("cmdBack");
+        QVERIFY(back != nullptr);
+        QVERIFY(!back->isEnabled());
+        help->findChild<QPushButton*>("cmdIndex")->click();
+        QCOMPARE(help->Browser()->documentTitle(), "Index");
+        QVERIFY(back->isEnabled());
+        back->click();
+        QCOMPARE(help->Browser()->documentTitle(), "Contents");
+        QVERIFY(!back->isEnabled());
     }
 
     void closingTheHelpWindowDestroysIt() {

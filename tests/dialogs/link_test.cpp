@@ -1,4 +1,7 @@
 // The web links: what they open, the message when that fails, and the note window's addresses.
+#include <signal.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -7,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -160,6 +164,18 @@ class LinkTest : public QObject {
         send(QEvent::MouseButtonDblClick, 20000);  // long after it
         send(QEvent::MouseButtonRelease, 20050);
         QCOMPARE(opener.opened.size(), 3);
+        // A press taken off the link before its release opens nothing, and the press after it
+        // is the first of a click, whenever the page last opened.
+        send(QEvent::MouseButtonPress, 20100);
+        QMouseEvent off_the_link(QEvent::MouseButtonRelease, QPointF(500, 5),
+                                 link.mapToGlobal(QPointF(500, 5)), Qt::LeftButton, Qt::NoButton,
+                                 {});
+        off_the_link.setTimestamp(20150);
+        QApplication::sendEvent(&link, &off_the_link);
+        QCOMPARE(opener.opened.size(), 3);
+        send(QEvent::MouseButtonDblClick, 20200);
+        send(QEvent::MouseButtonRelease, 20250);
+        QCOMPARE(opener.opened.size(), 4);
     }
 
     void pressWithoutReleaseOnTheLinkOpensNothing() {
@@ -300,12 +316,64 @@ class LinkTest : public QObject {
         QTRY_COMPARE(open_descriptors(), before);
     }
 
+    // The browser behind a link starts as one started from the desktop would: in a session of
+    // its own, so that Ctrl+C or a hang-up in the game's terminal does not end it; reading
+    // nothing of the game's input; with no signal ignored or blocked because the game was
+    // started with it so (by nohup, say).
+    void aProgramStartedForALinkStandsApartFromTheGame() {
+        QTemporaryDir folder;
+        const QString record = folder.filePath("seen");
+        // The signal masks are read by the shell's own process, become sed: read from a child,
+        // they would catch the shell blocking signals around the fork.
+        const QString script =
+            QString(
+                "set -- $(cat /proc/$$/stat); echo \"$1 $6\" > '%1'; "
+                "readlink /proc/$$/fd/0 >> '%1'; "
+                "exec sed -n 's/^\\(SigBlk\\|SigIgn\\):[[:space:]]*//p' /proc/self/status >> '%1'")
+                .arg(record);
+        sigset_t blocked;
+        sigset_t previous;
+        sigemptyset(&blocked);
+        sigaddset(&blocked, SIGUSR1);
+        ::pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+        const auto hang_up = std::signal(SIGHUP, SIG_IGN);
+        // The game's own input is a file meanwhile, where a test runner may have given it none.
+        QTemporaryFile game_input;
+        QVERIFY(game_input.open());
+        const int standard_input = ::dup(STDIN_FILENO);
+        ::dup2(game_input.handle(), STDIN_FILENO);
+        int ended = 0;
+        const bool started =
+            StartWatched("/bin/sh", {"-c", script}, [&ended](std::optional<int>) { ++ended; });
+        ::dup2(standard_input, STDIN_FILENO);
+        ::close(standard_input);
+        std::signal(SIGHUP, hang_up);
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        QVERIFY(started);
+        QTRY_COMPARE(ended, 1);
+        QFile seen(record);
+        QVERIFY(seen.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(seen.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        const QStringList process_and_session = lines[0].split(' ');
+        QCOMPARE(process_and_session.size(), 2);
+        QCOMPARE(process_and_session[1], process_and_session[0]);  // it leads a session of its own
+        QCOMPARE(lines[1], "/dev/null");
+        // Signals 1 to 31, each a bit from the lowest; the C library keeps some above for itself.
+        const auto ordinary = [](const QString& mask) {
+            return mask.toULongLong(nullptr, 16) & 0x7fffffffULL;
+        };
+        QCOMPARE(ordinary(lines[2]), 0ULL);  // blocked
+        QCOMPARE(ordinary(lines[3]), 0ULL);  // ignored
+    }
+
     void registerWindowShowsTheAddressesAndItsLinkOpensTheGamePage() {
         QWidget parent;
         parent.show();
         FakeOpener opener;
         QStringList texts;
         QString email_tooltip;
+        bool link_underlined = false;
         QStringList opened_by_email;
         const auto watch = WhenModalOpens([&](QWidget* note) {
             for (const char* name :
@@ -313,6 +381,7 @@ class LinkTest : public QObject {
                 texts << TextOf(note, name);
             }
             email_tooltip = note->findChild<QLabel*>("Label2")->toolTip();
+            link_underlined = note->findChild<QLabel*>("lblWebpage")->font().underline();
             Click(note, "Label2");
             opened_by_email = opener.opened;
             Click(note, "lblWebpage");
@@ -329,6 +398,7 @@ class LinkTest : public QObject {
                               "browser. If it doesn't sorry. I'm still working out the bugs!",
                               kGamePage, "OK"}));
         QCOMPARE(email_tooltip, "Send me your comments!");
+        QVERIFY2(link_underlined, "the link looks like one");
         QVERIFY2(opened_by_email.isEmpty(), "the e-mail address is not a link");
         QCOMPARE(opener.opened, QStringList({kGamePage}));
     }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "modal.h"
+#include "ui/dialogs/dialog_look.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_author.h"
 #include "ui/dialogs/frm_register.h"
@@ -207,6 +208,30 @@ class WindowsTest : public QObject {
         QCOMPARE(seen, expected);
     }
 
+    // Each label's text, wrapped as the label wraps it, fits the label's place: none runs past its
+    // edge or is cut off at the bottom.
+    void everyTextIsShownWhole_data() { AddWindowRows(); }
+
+    void everyTextIsShownWhole() {
+        QFETCH(int, index);
+        const WindowCase& window = Windows()[index];
+        QStringList cut;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            for (const QLabel* label : opened->findChildren<QLabel*>()) {
+                const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+                const QRect needed = label->fontMetrics().boundingRect(
+                    label->contentsRect(), static_cast<int>(label->alignment()) | wrap,
+                    label->text());
+                if (!label->text().isEmpty() && !label->contentsRect().contains(needed)) {
+                    cut << label->objectName();
+                }
+            }
+            Click(opened, window.close_button);
+        });
+        window.open(&parent_);
+        QCOMPARE(cut, QStringList());
+    }
+
     // Each window opens with the focus on its closing button, which Enter presses.
     void enterPressesTheButtonThatHasTheFocus_data() { AddWindowRows(); }
 
@@ -227,6 +252,35 @@ class WindowsTest : public QObject {
         window.open(&parent_);
         QCOMPARE(focused, QString(window.close_button));
         QVERIFY(closed_by_enter);
+    }
+
+    // Without a window manager nobody else gives the keyboard back to the window under a small
+    // window or a message that closes: the game would take no keys until it was clicked.
+    void theWindowUnderTakesTheKeysAgainOnceOneClosed_data() {
+        AddWindowRows();
+        QTest::newRow("message") << -1;
+    }
+
+    void theWindowUnderTakesTheKeysAgainOnceOneClosed() {
+        QFETCH(int, index);
+        parent_.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&parent_));
+        bool took_the_keys = false;
+        const auto watch = WhenModalOpens([&](QWidget* opened) {
+            took_the_keys = QApplication::activeWindow() == opened;
+            if (auto* box = qobject_cast<QMessageBox*>(opened)) {
+                box->button(QMessageBox::Ok)->click();
+            } else {
+                Click(opened, Windows()[index].close_button);
+            }
+        });
+        if (index < 0) {
+            ShowTitledMessage(&parent_, "A message");
+        } else {
+            Windows()[index].open(&parent_);
+        }
+        QVERIFY(took_the_keys);
+        QTRY_COMPARE(QApplication::activeWindow(), &parent_);
     }
 
     void escapeClosesOnlyTheAboutWindow_data() { AddWindowRows(); }
@@ -282,6 +336,8 @@ class WindowsTest : public QObject {
     void aboutShowsTitleVersionAndDescription() {
         QStringList texts;
         bool has_picture = false;
+        int title_size = 0;
+        int text_size = 0;
         const auto watch = WhenModalOpens([&](QWidget* opened) {
             for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer",
                                      "cmdOK", "cmdSysInfo"}) {
@@ -289,6 +345,8 @@ class WindowsTest : public QObject {
             }
             const auto* picture = opened->findChild<QLabel*>("Image1");
             has_picture = picture && !picture->pixmap().isNull();
+            title_size = opened->findChild<QLabel*>("lblTitle")->font().pixelSize();
+            text_size = opened->findChild<QLabel*>("lblDescription")->font().pixelSize();
             Click(opened, "cmdOK");
         });
         ShowAbout(&parent_, SystemInfoLauncher(""));
@@ -298,6 +356,7 @@ class WindowsTest : public QObject {
                                      "write this game first. Hope you enjoy the game.",
                                      "", "OK", "&System Info..."}));
         QVERIFY(has_picture);
+        QVERIFY2(title_size > text_size, "the title stands out from the text");
     }
 
     // OK is the default button, but Enter presses whichever button has the focus.

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "checked_options.h"
@@ -26,8 +28,10 @@
 #include "gap_centre.h"
 #include "store/settings.h"
 #include "ui/dialogs/dialog_look.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/fonts.h"
 #include "ui/pause.h"
+#include "ui/wall_rect.h"
 
 namespace pennix {
 namespace {
@@ -104,6 +108,29 @@ struct SeenMessage {
     QMessageBox::StandardButton default_button = QMessageBox::NoButton;
 };
 
+// The parts of the board painted, as the window system shows them, since the last Take(). Made
+// after the window, so that it sees each paint before the window's own filter takes it.
+class PaintRecorder : public QObject {
+  public:
+    explicit PaintRecorder(QWidget* board) { board->installEventFilter(this); }
+    QRegion Take() { return std::exchange(painted_, QRegion()); }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+
+  private:
+    QRegion painted_;
+};
+
+bool Covers(const QRegion& region, const QRect& area) {
+    return region.intersected(area) == QRegion(area);
+}
+
 }  // namespace
 
 class FrmMainTest : public QObject {
@@ -135,6 +162,9 @@ class FrmMainTest : public QObject {
     void RandomMoveWithoutSafeWallsSaysSo();
     void RandomMoveAfterTheGameDoesNothing();
     void ComputerWallsBlinkAtTheCheckedSpeed();
+    void EachChangeIsPaintedBeforeThePauseAfterIt();
+    void NothingOfTheBlinkingOutlivesTheReply();
+    void TheReplyIsAnnouncedAroundItsPauses();
     void MenuCommandsDuringTheReplyWaitForItsEnd();
     void RandomMoveDuringTheReplyWaitsForItsEnd();
     void PressThatReachesTheBoardDuringTheReplyIsIgnored();
@@ -144,6 +174,7 @@ class FrmMainTest : public QObject {
     void ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut();
     void LateNewsShowsDuringAReplyButNotOnTheWayOut();
     void ExitHeldBehindCommandsOpensNoWindowOnTheWayOut();
+    void NothingChosenBeforeExitDuringTheReplyOpensAWindow();
     void CommandsChosenUnderAQuestionWaitForItsAnswer();
     void AClosedWindowIsNeitherClosedNorSavedAgain();
     void PauseWaitsAtLeastItsLengthAndKeepsTheWindowAlive();
@@ -688,6 +719,58 @@ void FrmMainTest::ComputerWallsBlinkAtTheCheckedSpeed() {
     }
 }
 
+// The pause takes no input, and at Fast it runs no event loop at all: the human's wall, and each
+// blink of the computer's, must be painted by the time the pause after it begins, or the player
+// sees neither the wall nor the blinking until the reply is over.
+void FrmMainTest::EachChangeIsPaintedBeforeThePauseAfterIt() {
+    PaintRecorder recorder(window_->ClientArea());
+    std::vector<QRegion> painted;
+    window_->SetPause([&painted, &recorder](microseconds) { painted.push_back(recorder.Take()); });
+    Press({52, 28});
+    const QRect human(41, 26, 23, 5);
+    QRect computer;
+    for (const Wall& wall : kScanOrder) {
+        if (IsDrawn(TheGame().Board(), wall)) {
+            const WallRect bar = WallRectangle(window_->DotRectangles(), wall.x, wall.y, wall.side);
+            const QRect area(bar.x1, bar.y1, bar.Width(), bar.Height());
+            if (area != human) {
+                computer = area;
+            }
+        }
+    }
+    QVERIFY(!computer.isEmpty());
+    QCOMPARE(painted.size(), std::size_t{6});
+    QVERIFY(Covers(painted[0], human));
+    for (const QRegion& region : painted) {
+        QVERIFY(Covers(region, computer));
+    }
+}
+
+// The last blink leaves the computer's wall black, as it is drawn; a new game must not find it.
+void FrmMainTest::NothingOfTheBlinkingOutlivesTheReply() {
+    Press({52, 28});
+    QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
+    window_->mnuNewGame_Click();
+    QCOMPARE(CountPixels(Grab().copy(0, 0, 390, 300), Qt::black), 0);
+}
+
+// Later starts are answered only between replies: the window says when one starts and ends.
+void FrmMainTest::TheReplyIsAnnouncedAroundItsPauses() {
+    const QSignalSpy started(window_.get(), &FrmMain::ReplyStarted);
+    const QSignalSpy ended(window_.get(), &FrmMain::ReplyEnded);
+    bool inside_throughout = true;
+    window_->SetPause([&](microseconds) {
+        inside_throughout = inside_throughout && started.count() == 1 && ended.count() == 0;
+    });
+    Press({52, 28});
+    QVERIFY(inside_throughout);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(ended.count(), 1);
+    QTest::mouseClick(window_->findChild<QPushButton*>("cmdRandom"), Qt::LeftButton);
+    QCOMPARE(started.count(), 2);
+    QCOMPARE(ended.count(), 2);
+}
+
 // Entries chosen while the computer replies (from a desktop-wide menu bar, say) are carried out
 // after the reply, in order; the new game they start is still the human's to open.
 void FrmMainTest::MenuCommandsDuringTheReplyWaitForItsEnd() {
@@ -921,6 +1004,47 @@ void FrmMainTest::ExitHeldBehindCommandsOpensNoWindowOnTheWayOut() {
         QCOMPARE(leaving_during_the_reply, exit_under_about ? 0 : 1);
         QCOMPARE(leaving.count(), 1);
         QCOMPARE(opened, exit_under_about ? QStringList{"frmAbout"} : QStringList());
+        QVERIFY(!window_->isVisible());
+        const Settings saved =
+            LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+        QCOMPARE(saved.human_wins, std::int16_t(3));
+        QCOMPARE(saved.computer_wins, std::int16_t(4));
+    }
+}
+
+// Any window chosen during a reply, then File > Exit: the game saves and ends without opening it,
+// the help window and the message of a "Rnd" that finds no safe wall included.
+void FrmMainTest::NothingChosenBeforeExitDuringTheReplyOpensAWindow() {
+    for (const char* chosen : {"mnuHelp2", "mnuHelpIndex", "mnuAuthor", "mnuScores", "mnuRegister",
+                               "mnuResetscores", "cmdRandom"}) {
+        OpenWindow();
+        TheGame().SetMatchScore(3, 4);
+        Board board = OnlyVerticalWalls();
+        board(1, 1).Walls &= ~kLeft;
+        Load(board);
+        window_->SetPause([this, chosen, calls = 0](microseconds) mutable {
+            if (calls++ == 0) {
+                if (QString(chosen) == "cmdRandom") {
+                    window_->findChild<QPushButton*>("cmdRandom")->click();
+                } else {
+                    Entry(chosen)->trigger();
+                }
+                Entry("mnuExit")->trigger();
+            }
+        });
+        QStringList opened;
+        auto* watch = new QTimer(this);
+        connect(watch, &QTimer::timeout, watch, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened << modal->objectName();
+                modal->close();
+            }
+        });
+        watch->start(5);
+        Press(GapPixel(MakeWall(1, 1, kLeft)));
+        watch->deleteLater();
+        QVERIFY2(opened.isEmpty(), chosen);
+        QVERIFY2(window_->findChild<HelpWindow*>() == nullptr, chosen);
         QVERIFY(!window_->isVisible());
         const Settings saved =
             LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());

@@ -68,6 +68,7 @@ class MainWindowWiringTest : public QObject {
     void EachHelpEntryOpensItsWindow();
     void TheLinkOpensTheAddressItShows();
     void LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClose();
+    void AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved();
 
   private:
     QString SettingsPath() const { return directory_->filePath("pennix.ini"); }
@@ -363,6 +364,44 @@ void MainWindowWiringTest::LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClos
     QVERIFY(window_->isVisible());  // brought forward
     window_->close();
     QVERIFY(SingleInstance(file).MayStart());
+}
+
+// A close requested while a question is open waits for its answer; a start made meanwhile must
+// not be told that the window comes forward, as the window is about to go: it waits, and is the
+// game once the closing one has saved.
+void MainWindowWiringTest::AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved() {
+    Open();
+    window_->show();
+    const std::filesystem::path file = SettingsPath().toStdString();
+    SingleInstance instance(file);
+    QVERIFY(instance.MayStart());
+    AnswerLaterStarts(*window_, instance);
+    std::atomic<int> later_is_first{-1};
+    std::unique_ptr<QThread> later(QThread::create(
+        [&file, &later_is_first] { later_is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+    int answered_under_the_question = -2;
+    bool open_under_the_question = false;
+    QTimer::singleShot(0, [&] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (question == nullptr) {
+            return;
+        }
+        window_->close();
+        later->start();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+        while (std::chrono::steady_clock::now() < deadline) {
+            QCoreApplication::processEvents();
+        }
+        answered_under_the_question = later_is_first;
+        open_under_the_question = window_->isVisible();
+        question->button(QMessageBox::No)->click();
+    });
+    Entry("mnuResetscores")->trigger();
+    QCOMPARE(answered_under_the_question, -1);
+    QVERIFY(open_under_the_question);
+    QVERIFY(!window_->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
+    QCOMPARE(later_is_first.load(), 1);
 }
 
 }  // namespace pennix
