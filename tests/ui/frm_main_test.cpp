@@ -265,7 +265,8 @@ void FrmMainTest::WindowAndControlsAreLaidOut() {
 
     QCOMPARE(window_->findChild<QWidget*>("shpDot(0)")->geometry(), QRect(32, 24, 9, 9));
     QCOMPARE(window_->findChild<QWidget*>("shpDot(98)")->geometry(), QRect(352, 280, 9, 9));
-    QCOMPARE(window_->findChild<QWidget*>("shpDot(1)")->x() - 41, 23);
+    // A gap of 23 pixels, the length of a wall, between neighbouring dots.
+    QCOMPARE(window_->findChild<QWidget*>("shpDot(1)")->geometry(), QRect(64, 24, 9, 9));
     QCOMPARE(window_->findChildren<QWidget*>(QRegularExpression(R"(^shpDot\(\d+\)$)")).size(),
              kDotCount);
 
