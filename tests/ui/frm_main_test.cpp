@@ -191,6 +191,10 @@ class FrmMainTest : public QObject {
         TheGame().LoadPosition(board, kHuman);
         window_->RefreshBoard();
     }
+    // What the window saved to its settings file.
+    Settings Saved() const {
+        return LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    }
     int RandomAndEasyDuringAReply(const std::function<void()>& at_the_message);
     void AnswerNextMessage(QMessageBox::StandardButton answer, SeenMessage* seen);
 
@@ -849,7 +853,7 @@ void FrmMainTest::CloseDuringTheReplyWaitsForItsEnd() {
     QCOMPARE(testing::CountWalls(TheGame().Board()), 2);
     QCOMPARE(TheGame().CurrentPlayer(), kHuman);
     QVERIFY(!window_->isVisible());
-    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    const Settings saved = Saved();
     QCOMPARE(saved.human_wins, std::int16_t(3));
     QCOMPARE(saved.computer_wins, std::int16_t(4));
 }
@@ -896,7 +900,7 @@ void FrmMainTest::HeldCommandsAndWhatComesDuringThemRunInOrder() {
     window_->show();
     RandomAndEasyDuringAReply([this] { window_->close(); });
     QVERIFY(!window_->isVisible());
-    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    const Settings saved = Saved();
     QCOMPARE(saved.level, std::string("Easy"));
 }
 
@@ -909,7 +913,7 @@ void FrmMainTest::ExitHeldDuringTheReplyDropsWhatComesAfterIt() {
     });
     Press({52, 28});
     QVERIFY(!window_->isVisible());
-    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    const Settings saved = Saved();
     QCOMPARE(saved.level, std::string("Hard"));
 }
 
@@ -938,7 +942,7 @@ void FrmMainTest::ACloseHeldBehindCommandsOpensNoWindowOnTheWayOut() {
     watch->deleteLater();
     QCOMPARE(windows_opened, 1);
     QVERIFY(!window_->isVisible());
-    const Settings saved = LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+    const Settings saved = Saved();
     QCOMPARE(saved.human_wins, std::int16_t(3));
     QCOMPARE(saved.computer_wins, std::int16_t(4));
 }
@@ -1006,8 +1010,7 @@ void FrmMainTest::ExitHeldBehindCommandsOpensNoWindowOnTheWayOut() {
         QCOMPARE(leaving.count(), 1);
         QCOMPARE(opened, exit_under_about ? QStringList{"frmAbout"} : QStringList());
         QVERIFY(!window_->isVisible());
-        const Settings saved =
-            LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+        const Settings saved = Saved();
         QCOMPARE(saved.human_wins, std::int16_t(3));
         QCOMPARE(saved.computer_wins, std::int16_t(4));
     }
@@ -1047,8 +1050,7 @@ void FrmMainTest::NothingChosenBeforeExitDuringTheReplyOpensAWindow() {
         QVERIFY2(opened.isEmpty(), chosen);
         QVERIFY2(window_->findChild<HelpWindow*>() == nullptr, chosen);
         QVERIFY(!window_->isVisible());
-        const Settings saved =
-            LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+        const Settings saved = Saved();
         QCOMPARE(saved.human_wins, std::int16_t(3));
         QCOMPARE(saved.computer_wins, std::int16_t(4));
     }
@@ -1086,8 +1088,7 @@ void FrmMainTest::CommandsChosenUnderAQuestionWaitForItsAnswer() {
         QCOMPARE(TheGame().HumanWins(), std::int16_t{0});
         if (exit) {
             QVERIFY(!window_->isVisible());
-            const Settings saved =
-                LoadSettings(settings_directory_.filePath("pennix.ini").toStdString());
+            const Settings saved = Saved();
             QCOMPARE(saved.level, std::string("Easy"));
             QCOMPARE(saved.human_wins, std::int16_t(0));
         } else {
