@@ -4,9 +4,12 @@
 #include <array>
 #include <set>
 #include <tuple>
+#include <utility>
 
 #include "board_picture.h"
 #include "game/game.h"
+#include "game/game_view.h"
+#include "opponent/level.h"
 #include "opponent/opponent.h"
 #include "positions.h"
 
@@ -16,6 +19,15 @@ namespace {
 using testing::CountWalls;
 using testing::DrawBoard;
 using testing::ParseBoard;
+
+// Counts the walls the game asks to blink.
+class CountingView : public GameView {
+  public:
+    void RefreshBoard() override {}
+    void AnimateWall(int, int, int) override { ++animated; }
+
+    int animated = 0;
+};
 
 class FindersTest : public ::testing::Test {
   protected:
@@ -290,6 +302,94 @@ TEST_F(FindersTest, RandomMoveForPlayerChangesNothingWhenNoWallIsSafeOrTheGameIs
     game.LoadPosition(testing::FullBoard(), kHuman);
     EXPECT_EQ(opponent.RandomMoveForPlayer(Level::Genius), RandomMoveResult::GameOver);
     EXPECT_EQ(game.Board(), testing::FullBoard());
+}
+
+// The wall drawn for the human by "Rnd" appears at once; every wall of the computer's answer
+// blinks, the boxes it takes included.
+TEST_F(FindersTest, EveryWallOfTheComputersAnswerBlinksButNotTheHumansRandomWall) {
+    CountingView view;
+    game.SetView(&view);
+    Load(testing::kTwoBoxesOnOffer, kHuman);
+    const int walls_before = CountWalls(game.Board());
+    ASSERT_EQ(opponent.RandomMoveForPlayer(Level::Hard), RandomMoveResult::Played);
+    ASSERT_EQ(game.ComputerBoxes(), 2);
+    EXPECT_EQ(view.animated, CountWalls(game.Board()) - walls_before - 1);
+}
+
+// The computer's turn may end on a safe wall, the last one; "Rnd" must still find none left
+// rather than report a wall it never drew.
+TEST_F(FindersTest, RandomMoveForPlayerFindsNoSafeWallAfterTheComputerDrewTheLastOne) {
+    Board board = FiveSafeWallsInTheCorner();
+    DrawWall(board, {1, 1, kTop});
+    DrawWall(board, {1, 1, kLeft});  // the left side of (1, 2) is now the only safe wall
+    game.LoadPosition(board, kComputer);
+    opponent.SafeWall();
+    ASSERT_TRUE(opponent.MoveMade());
+    ASSERT_EQ(game.CurrentPlayer(), kHuman);
+    const Board after_computer = game.Board();
+    EXPECT_EQ(opponent.RandomMoveForPlayer(Level::Hard), RandomMoveResult::NoSafeWall);
+    EXPECT_EQ(game.Board(), after_computer);
+    EXPECT_EQ(game.CurrentPlayer(), kHuman);
+}
+
+// The first free wall of the column, row and side draws RandomWall makes from `draws`.
+Wall FirstFreeRandomWall(const Game& game, RandomSource draws) {
+    constexpr std::array<std::int16_t, 4> kSides{kTop, kBottom, kLeft, kRight};
+    for (;;) {
+        const Wall wall{static_cast<std::int16_t>(draws.Draw(kColumns)),
+                        static_cast<std::int16_t>(draws.Draw(kRows)), kSides[draws.Draw(4) - 1]};
+        if (game.IsWallFree(wall.x, wall.y, wall.side)) {
+            return wall;
+        }
+    }
+}
+
+// Each level plays its own finders: Easy draws at random with boxes on offer, Medium at random
+// where safe walls are left, Hard a safe wall, and Hard eats a whole chain where Genius hands
+// its last two over.
+TEST_F(FindersTest, EachLevelPlaysItsOwnFinders) {
+    for (std::uint64_t seed = 0; seed < 20; ++seed) {
+        for (const auto& [level, picture] :
+             {std::pair{Level::Easy, testing::kTwoBoxesOnOffer}, std::pair{Level::Medium, ""}}) {
+            Load(picture);
+            game.Random().Seed(seed);
+            const Wall expected = FirstFreeRandomWall(game, game.Random());
+            const int walls_before = CountWalls(game.Board());
+            opponent.PlayLevel(level);
+            EXPECT_FALSE(game.IsWallFree(expected.x, expected.y, expected.side))
+                << LevelName(level) << ", seed " << seed;
+            EXPECT_EQ(CountWalls(game.Board()), walls_before + 1);
+        }
+    }
+
+    for (std::uint64_t seed = 0; seed < 8; ++seed) {
+        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
+        game.Random().Seed(seed);
+        opponent.SafeWall();
+        const Board safe_wall = game.Board();
+        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
+        game.Random().Seed(seed);
+        opponent.PlayLevel(Level::Hard);
+        EXPECT_EQ(game.Board(), safe_wall) << "seed " << seed;
+    }
+
+    Load(testing::kChainOfFiveSixteenOwned);
+    opponent.ComputerMove(Level::Hard);
+    EXPECT_EQ(game.ComputerBoxes(), 8 + 5);
+    EXPECT_EQ(game.CurrentPlayer(), kHuman);
+}
+
+// The arena's command line and reports name the levels in lower case.
+TEST(LevelTest, NamesAreLowerCaseAndReadBack) {
+    EXPECT_EQ(LevelName(Level::Easy), "easy");
+    EXPECT_EQ(LevelName(Level::Medium), "medium");
+    EXPECT_EQ(LevelName(Level::Hard), "hard");
+    EXPECT_EQ(LevelName(Level::Genius), "genius");
+    for (Level level : kLevels) {
+        EXPECT_EQ(LevelFromName(LevelName(level)), level);
+    }
+    EXPECT_EQ(LevelFromName("Genius"), std::nullopt);
+    EXPECT_EQ(LevelFromName(""), std::nullopt);
 }
 
 }  // namespace

@@ -210,6 +210,23 @@ TEST(GameTest, NewGameReseedsTheRandomSourceFromTheClock) {
     EXPECT_LT(same, 8);
 }
 
+// The boxes of the game before must not linger on the new game's score line until its first
+// wall is drawn.
+TEST(GameTest, NewGameAfterAFinishedGameStartsTheCountsAtNothing) {
+    Game game;
+    game.LoadPosition(AllButOneBox(30), kComputer);
+    game.PlaceWall(10, 8, kRight, false);
+    ASSERT_TRUE(game.GameOver());
+    game.NewGame();
+    EXPECT_EQ(game.HumanBoxes(), 0);
+    EXPECT_EQ(game.ComputerBoxes(), 0);
+    EXPECT_EQ(game.ScoreLine(), "You 0 Me 0");
+    EXPECT_FALSE(game.GameOver());
+    EXPECT_EQ(game.CurrentPlayer(), kHuman);
+    EXPECT_TRUE(game.IsWallFree(1, 1, kTop));
+    EXPECT_EQ(game.ComputerWins(), 1);
+}
+
 TEST(GameTest, NewGameMidwayCreditsNobody) {
     Game game;
     game.LoadPosition(AllButOneBox(60), kHuman);

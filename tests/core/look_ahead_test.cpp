@@ -143,6 +143,22 @@ TEST_F(LookAheadTest, GreedyReplyTakesEverythingOnOfferInScanOrder) {
     EXPECT_FALSE(look.IsWallFreeInCopy({5, 8, kRight}));  // the chain's far end, taken last
 }
 
+// The copy starts from the human's own boxes only, and the reply takes the first box in scan
+// order, column by column: (1, 8) before (2, 1).
+TEST_F(LookAheadTest, TheCopyCountsTheHumansBoxesAndTheReplyTakesColumnByColumn) {
+    LookAhead look;
+    look.CopyBoardToScratch(ParseBoard(testing::kChainOfFiveSixteenOwned));
+    EXPECT_EQ(look.CountHumanBoxesInCopy(), 8);
+    look.PlaceWallInCopy({1, 1, kTop});  // drawn, on a box owned already: credited once only
+    EXPECT_EQ(look.CountHumanBoxesInCopy(), 8);
+
+    look.CopyBoardToScratch(ParseBoard(testing::kTwoBoxesOnOffer));
+    ASSERT_TRUE(look.TakeBoxInCopy());
+    EXPECT_FALSE(look.IsWallFreeInCopy({1, 8, kRight}));
+    EXPECT_TRUE(look.IsWallFreeInCopy({2, 1, kRight}));
+    EXPECT_EQ(look.CountHumanBoxesInCopy(), 1);
+}
+
 TEST_F(LookAheadTest, AWallInTheCopyCreditsTheHumanWithEveryBoxItCloses) {
     // (4, 4) and (5, 4) with every side drawn but the one they share.
     const Board board = With(Board{}, {{4, 4, kTop},

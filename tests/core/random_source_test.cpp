@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 namespace pennix {
@@ -64,6 +66,30 @@ TEST(RandomSourceTest, SameSeedSameSequenceAndValuesInRange) {
         EXPECT_GT(count, 9000);
         EXPECT_LT(count, 11000);
     }
+}
+
+// Every value is a whole number of 2^-24 steps, so that each of the 2^24 values is as likely as
+// any other; a scale a hair off 2^-24 spreads them unevenly and can reach 1 itself.
+TEST(RandomSourceTest, ValuesAreWholeStepsOfTwoToTheMinus24) {
+    RandomSource source;
+    source.Seed(9);
+    for (int i = 0; i < 10000; ++i) {
+        const double steps = static_cast<double>(source.NextFloat()) * 16777216.0;
+        ASSERT_EQ(steps, std::floor(steps)) << "draw " << i;
+    }
+}
+
+// Two games started a moment apart, within the same second, say, must not replay each other's
+// choices: the clock seed keeps its fine part.
+TEST(RandomSourceTest, SourcesSeededFromTheClockAMomentApartDiffer) {
+    RandomSource first;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    RandomSource second;
+    int same = 0;
+    for (int i = 0; i < 100; ++i) {
+        same += first.NextFloat() == second.NextFloat() ? 1 : 0;
+    }
+    EXPECT_LT(same, 5);
 }
 
 TEST(RandomSourceTest, DifferentSeedsDiffer) {
