@@ -163,6 +163,18 @@ Board FiveSafeWallsInTheCorner() {
     return board;
 }
 
+// What SafeWall draws on the corner of five safe walls from `seed`; the game is then set back to
+// that corner and seed, for a level to play.
+Board SafeWallDrawnInTheCorner(Game& game, Opponent& opponent, std::uint64_t seed) {
+    game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
+    game.Random().Seed(seed);
+    opponent.SafeWall();
+    const Board drawn = game.Board();
+    game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
+    game.Random().Seed(seed);
+    return drawn;
+}
+
 // The safe wall is entry floor(r x count + 1) of the list, r from the game's source. A pick off
 // by one or counted from the far end still gives nothing away and still favours shared walls,
 // so only the exact entry shows it.
@@ -194,12 +206,7 @@ TEST_F(FindersTest, SafeWallDrawsTheListEntryTheDrawNames) {
 // least-loss search would always draw the first of them in scan order.
 TEST_F(FindersTest, GeniusDrawsTheSafeWallTheDrawNamesBeforeWeighingLosses) {
     for (std::uint64_t seed = 0; seed < 16; ++seed) {
-        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
-        game.Random().Seed(seed);
-        opponent.SafeWall();
-        const Board safe_wall = game.Board();
-        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
-        game.Random().Seed(seed);
+        const Board safe_wall = SafeWallDrawnInTheCorner(game, opponent, seed);
         opponent.ComputerMove(Level::Genius);
         EXPECT_EQ(game.Board(), safe_wall) << "seed " << seed;
     }
@@ -363,12 +370,7 @@ TEST_F(FindersTest, EachLevelPlaysItsOwnFinders) {
     }
 
     for (std::uint64_t seed = 0; seed < 8; ++seed) {
-        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
-        game.Random().Seed(seed);
-        opponent.SafeWall();
-        const Board safe_wall = game.Board();
-        game.LoadPosition(FiveSafeWallsInTheCorner(), kComputer);
-        game.Random().Seed(seed);
+        const Board safe_wall = SafeWallDrawnInTheCorner(game, opponent, seed);
         opponent.PlayLevel(Level::Hard);
         EXPECT_EQ(game.Board(), safe_wall) << "seed " << seed;
     }
