@@ -171,6 +171,27 @@ class SingleInstanceTest : public QObject {
         }
     }
 
+    // A start whose whole wait is over still gives the game it calls the moment a game needs to
+    // answer, rather than giving up on a game that is there and answers.
+    void AStartWithNoWaitLeftStillHearsAPromptAnswer() {
+        const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(listener >= 0);
+        std::thread answering([listener] {
+            if (AwaitCall(listener, std::chrono::seconds(10))) {
+                const int call = ::accept(listener, nullptr, nullptr);
+                std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                const char coming = 1;
+                (void)::send(call, &coming, 1, MSG_NOSIGNAL);
+                ::close(call);
+            }
+        });
+        const SingleInstance start(File("pennix.ini"), std::chrono::seconds(0));
+        answering.join();
+        ::close(listener);
+        QVERIFY(start.HandedOver());
+        QVERIFY(!start.MayStart());
+    }
+
     // A game that takes each call without an answer, as an earlier version of the game does,
     // holds the file all the same.
     void AGameThatTakesCallsWithoutAnAnswerHoldsTheFile() {
