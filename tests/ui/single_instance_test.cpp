@@ -2,7 +2,10 @@
 #include "ui/single_instance.h"
 
 #include <poll.h>
+#include <pthread.h>
 #include <pwd.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -22,6 +25,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace pennix {
 
@@ -212,6 +216,95 @@ class SingleInstanceTest : public QObject {
         QVERIFY(!start.MayStart());
     }
 
+    // A name freed with every call and taken again before the start can have it is games coming
+    // and going: the start stays out rather than wait on them for ever.
+    void AStartGivesUpOnANameThatKeepsChangingHands() {
+        const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(listener >= 0);
+        std::atomic<bool> stop{false};
+        std::thread ending_each_time([listener, &stop] {
+            while (!stop) {
+                if (AwaitCall(listener, std::chrono::milliseconds(50))) {
+                    // "Ending", then a hang-up: to the start, that game has let go of the name.
+                    const int call = ::accept(listener, nullptr, nullptr);
+                    const char ending = 2;
+                    (void)::send(call, &ending, 1, MSG_NOSIGNAL);
+                    ::close(call);
+                }
+            }
+        });
+        const SingleInstance start(File("pennix.ini"));
+        stop = true;
+        ending_each_time.join();
+        ::close(listener);
+        QVERIFY(!start.MayStart());
+        QVERIFY(!start.HandedOver());
+        QVERIFY(!start.Unanswered());
+    }
+
+    // A claim given up and taken again in the same process may get the same descriptor: the
+    // first one's end must not close the second one's claim.
+    void AReleasedClaimLeavesTheNextClaimAlone() {
+        std::optional<SingleInstance> released(std::in_place, File("pennix.ini"));
+        released->Release();
+        const SingleInstance next(File("pennix.ini"));
+        QVERIFY(next.MayStart());
+        released.reset();
+        QVERIFY(!MayStartAgain(File("pennix.ini")));
+    }
+
+    // Starts made while the computer replies may wait longer than a call takes to be queued: all
+    // of them are answered afterwards, and none runs beside the game.
+    void SeveralStartsHeldThroughALongReplyAllStayOut() {
+        SingleInstance first(File("pennix.ini"));
+        int asked = 0;
+        first.WhenStartedAgain([&asked] { ++asked; });
+        first.HoldCalls();
+        std::atomic<int> is_first[3] = {-1, -1, -1};
+        std::vector<std::unique_ptr<QThread>> starts;
+        for (std::atomic<int>& result : is_first) {
+            starts.push_back(StartLater(result));
+        }
+        // Longer than a start gives its call to be queued.
+        ProcessEventsFor(std::chrono::milliseconds(2500));
+        first.AnswerCalls();
+        for (const std::unique_ptr<QThread>& start : starts) {
+            QTRY_VERIFY_WITH_TIMEOUT(start->isFinished(), 10000);
+        }
+        for (const std::atomic<int>& result : is_first) {
+            QCOMPARE(result.load(), 0);
+        }
+        QVERIFY(asked >= 1);
+    }
+
+    // A signal that reaches a start while it waits for the answer does not cut the wait short.
+    void ASignalDuringTheWaitDoesNotEndIt() {
+        struct sigaction quiet {};
+        quiet.sa_handler = [](int) {};  // no SA_RESTART: the wait is interrupted
+        struct sigaction before {};
+        QVERIFY(::sigaction(SIGUSR1, &quiet, &before) == 0);
+        const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
+        QVERIFY(listener >= 0);
+        const pthread_t starting = ::pthread_self();
+        std::thread answering([listener, starting] {
+            if (AwaitCall(listener, std::chrono::seconds(10))) {
+                const int call = ::accept(listener, nullptr, nullptr);
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                ::pthread_kill(starting, SIGUSR1);
+                std::this_thread::sleep_for(std::chrono::milliseconds(700));
+                const char coming = 1;
+                (void)::send(call, &coming, 1, MSG_NOSIGNAL);
+                ::close(call);
+            }
+        });
+        // No wait beyond the first answer's: an interrupted wait would end the start there.
+        const SingleInstance start(File("pennix.ini"), std::chrono::seconds(0));
+        answering.join();
+        ::close(listener);
+        ::sigaction(SIGUSR1, &before, nullptr);
+        QVERIFY(start.HandedOver());
+    }
+
     // A start that finds the name taken, and then nobody listening on it, as when the game that
     // held it ends in between, takes the name itself: a game without the claim would let the next
     // start run beside it.
@@ -287,6 +380,71 @@ class SingleInstanceTest : public QObject {
         }
     }
 
+    // Abstract names carry no permissions: another user's call is neither answered nor a reason
+    // to bring the window forward.
+    void ACallFromAnotherUserIsNotAnswered() {
+        if (::geteuid() != 0) {
+            QSKIP("only root can call as another user");
+        }
+        const passwd* nobody = ::getpwnam("nobody");
+        QVERIFY(nobody != nullptr);
+        SingleInstance first(File("pennix.ini"));
+        int asked = 0;
+        first.WhenStartedAgain([&asked] { ++asked; });
+        int heard[2];
+        QVERIFY(::pipe(heard) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            CallAs(nobody->pw_uid, nobody->pw_gid, SingleInstance::ClaimName(File("pennix.ini")),
+                   heard[1]);
+        }
+        ::close(heard[1]);
+        char outcome = 0;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        pollfd report{heard[0], POLLIN, 0};
+        while (::poll(&report, 1, 5) == 0 && std::chrono::steady_clock::now() < deadline) {
+            QCoreApplication::processEvents();
+        }
+        [[maybe_unused]] const ssize_t got = ::read(heard[0], &outcome, 1);
+        ::close(heard[0]);
+        ::waitpid(child, nullptr, 0);
+        QCOMPARE(outcome, 'h');
+        QCOMPARE(asked, 0);
+    }
+
+    // With no descriptor left to take a call with, the game leaves later starts unanswered
+    // rather than spin on a call it cannot take, also when a reply ends.
+    void NoDescriptorForACallStopsTheAnswering() {
+        SingleInstance first(File("pennix.ini"));
+        int looks = 0;
+        first.EndingWhen([&looks] {
+            ++looks;
+            return false;
+        });
+        const SocketAddress address = AddressOf(SingleInstance::ClaimName(File("pennix.ini")));
+        const int call = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        QVERIFY(call >= 0);
+        rlimit before{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &before) == 0);
+        const int lowest_free = ::dup(0);
+        ::close(lowest_free);
+        rlimit exhausted = before;
+        exhausted.rlim_cur = static_cast<rlim_t>(lowest_free);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &exhausted) == 0);
+        const bool called = ::connect(call, reinterpret_cast<const sockaddr*>(&address.address),
+                                      address.length) == 0;
+        ProcessEventsFor(std::chrono::milliseconds(300));
+        const int looks_at_first = looks;
+        first.HoldCalls();
+        first.AnswerCalls();
+        ProcessEventsFor(std::chrono::milliseconds(300));
+        ::setrlimit(RLIMIT_NOFILE, &before);
+        ::close(call);
+        QVERIFY(called);
+        QCOMPARE(looks_at_first, 1);
+        QCOMPARE(looks, 1);
+    }
+
   private:
     struct SocketAddress {
         sockaddr_un address{};
@@ -319,6 +477,25 @@ class SingleInstanceTest : public QObject {
         [[maybe_unused]] ssize_t moved = ::write(ready, &byte, 1);
         char ignored = 0;
         moved = ::read(done, &ignored, 1);
+        ::_exit(0);
+    }
+
+    // In a child process: becomes the user, calls the name and reports on `report` what came
+    // back: 'b' a byte, 'h' a hang-up without one, 't' nothing within 5 s, 'f' no call made.
+    [[noreturn]] static void CallAs(uid_t user, gid_t group, const std::string& name, int report) {
+        const SocketAddress address = AddressOf(name);
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        char outcome = 'f';
+        if (::setgid(group) == 0 && ::setuid(user) == 0 &&
+            ::connect(socket, reinterpret_cast<const sockaddr*>(&address.address),
+                      address.length) == 0) {
+            pollfd answer{socket, POLLIN, 0};
+            char byte = 0;
+            outcome = ::poll(&answer, 1, 5000) != 1      ? 't'
+                      : ::recv(socket, &byte, 1, 0) == 1 ? 'b'
+                                                         : 'h';
+        }
+        [[maybe_unused]] const ssize_t moved = ::write(report, &outcome, 1);
         ::_exit(0);
     }
 
