@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -69,6 +70,7 @@ class MainWindowWiringTest : public QObject {
     void TheLinkOpensTheAddressItShows();
     void LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClose();
     void AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved();
+    void AStartWhileATerminationSignalWaitsIsTheGameOnceTheCloseHasSaved();
 
   private:
     QString SettingsPath() const { return directory_->filePath("pennix.ini"); }
@@ -401,6 +403,38 @@ void MainWindowWiringTest::AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved()
     QVERIFY(open_under_the_question);
     QVERIFY(!window_->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
+    QCOMPARE(later_is_first.load(), 1);
+}
+
+// A termination signal the event loop has not taken up yet is an end all the same: a start that
+// calls meanwhile must not be told that a window about to close comes forward.
+void MainWindowWiringTest::AStartWhileATerminationSignalWaitsIsTheGameOnceTheCloseHasSaved() {
+    CloseWindowsOnTerminationSignals();
+    Open();
+    window_->show();
+    const std::filesystem::path file = SettingsPath().toStdString();
+    SingleInstance instance(file);
+    QVERIFY(instance.MayStart());
+    AnswerLaterStarts(*window_, instance);
+    // The signal's notice waits behind the call, as when both come in one turn of the event loop.
+    const QList<QSocketNotifier*> notices =
+        qApp->findChildren<QSocketNotifier*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(notices.size(), 1);
+    notices.front()->setEnabled(false);
+    std::raise(SIGTERM);
+    std::atomic<int> later_is_first{-1};
+    std::unique_ptr<QThread> later(QThread::create(
+        [&file, &later_is_first] { later_is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+    later->start();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents();
+    }
+    const int answered_before_the_close = later_is_first;
+    notices.front()->setEnabled(true);
+    QTRY_VERIFY(!window_->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
+    QCOMPARE(answered_before_the_close, -1);
     QCOMPARE(later_is_first.load(), 1);
 }
 
