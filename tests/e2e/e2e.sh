@@ -125,13 +125,17 @@ eventually windows_open 2 || fail "the Help menu did not open"
 xdotool key Down Down Return
 find_about() { about=$(xdotool search --onlyvisible --name '^About Pennix$' | head -1); [ -n "$about" ]; }
 eventually find_about || fail "Help > About the game opened no window"
-# Centred over the game's window, though nothing frames either.
-window_geometry "$window"
-game_x=$((win_left + win_width / 2)) game_y=$((win_top + win_height / 2))
-window_geometry "$about"
-about_x=$((win_left + win_width / 2)) about_y=$((win_top + win_height / 2))
-((game_x - about_x <= 2 && about_x - game_x <= 2 && game_y - about_y <= 2 && about_y - game_y <= 2)) ||
-    fail "the About window is centred at $about_x,$about_y, the game's window at $game_x,$game_y"
+# A small window ($1, called $2 when it fails) is centred over the game's window, though nothing
+# frames either.
+centred_over_game() {
+    window_geometry "$window"
+    local game_x=$((win_left + win_width / 2)) game_y=$((win_top + win_height / 2))
+    window_geometry "$1"
+    local x=$((win_left + win_width / 2)) y=$((win_top + win_height / 2))
+    ((game_x - x <= 2 && x - game_x <= 2 && game_y - y <= 2 && y - game_y <= 2)) ||
+        fail "$2 is centred at $x,$y, the game's window at $game_x,$game_y"
+}
+centred_over_game "$about" "the About window"
 xdotool key Return
 eventually windows_open 1 || fail "Enter did not close the About window"
 xdotool key --clearmodifiers alt+f
@@ -141,8 +145,9 @@ eventually windows_open 1 || fail "Escape did not close the File menu"
 # The pointer leaves the window after the click: with the keyboard given to no window, keys go
 # to the one under the pointer.
 xdotool mousemove "$((board_left + 130))" "$((board_top + 368))" click 1 mousemove 0 0
-find_message() { [ -n "$(xdotool search --onlyvisible --name '^Pennix$')" ]; }
+find_message() { message=$(xdotool search --onlyvisible --name '^Pennix$' | head -1); [ -n "$message" ]; }
 eventually find_message || fail "the link that could not be opened did not say so"
+centred_over_game "$message" "the link's message"
 xdotool key Return
 eventually windows_open 1 || fail "Enter did not close the link's message"
 xdotool key --clearmodifiers alt+f
