@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -77,14 +78,22 @@ class MainWindowWiringTest : public QObject {
     void Write(const QByteArray& text);
     QByteArray Read() const;
     void Open();
+    // Opens the window as the game does: holding the claim on its file, answering later starts.
+    void OpenAnsweringLaterStarts();
     QString Checked() const { return CheckedOptions(*window_); }
     QAction* Entry(const char* name) const { return window_->findChild<QAction*>(name); }
     // Triggers the entry and returns the objectName of the modal window it opened, closed again,
     // and what its score line, if it has one, showed.
     QString ModalOpenedBy(const char* entry);
+    // A later start for the file, on a thread of Qt's own not started yet: `is_first` becomes 1
+    // when it is the game, 0 when it is not.
+    static std::unique_ptr<QThread> LaterStart(const std::filesystem::path& file,
+                                               std::atomic<int>& is_first);
+    static void ProcessEventsFor(std::chrono::milliseconds time);
 
     std::unique_ptr<QTemporaryDir> directory_;
     std::unique_ptr<FrmMain> window_;
+    std::optional<SingleInstance> instance_;
 };
 
 void MainWindowWiringTest::init() {
@@ -94,6 +103,7 @@ void MainWindowWiringTest::init() {
 
 void MainWindowWiringTest::cleanup() {
     window_.reset();
+    instance_.reset();
     directory_.reset();
 }
 
@@ -110,6 +120,26 @@ QByteArray MainWindowWiringTest::Read() const {
 
 void MainWindowWiringTest::Open() {
     window_ = std::make_unique<FrmMain>(SettingsPath().toStdString());
+}
+
+std::unique_ptr<QThread> MainWindowWiringTest::LaterStart(const std::filesystem::path& file,
+                                                          std::atomic<int>& is_first) {
+    return std::unique_ptr<QThread>(
+        QThread::create([file, &is_first] { is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+}
+
+void MainWindowWiringTest::ProcessEventsFor(std::chrono::milliseconds time) {
+    const auto deadline = std::chrono::steady_clock::now() + time;
+    while (std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents();
+    }
+}
+
+void MainWindowWiringTest::OpenAnsweringLaterStarts() {
+    Open();
+    instance_.emplace(SettingsPath().toStdString());
+    QVERIFY(instance_->MayStart());
+    AnswerLaterStarts(*window_, *instance_);
 }
 
 QString MainWindowWiringTest::ModalOpenedBy(const char* entry) {
@@ -343,22 +373,15 @@ void MainWindowWiringTest::TheLinkOpensTheAddressItShows() {
 // back: only the last reply's mark answers the start waiting meanwhile. Once the window has
 // closed, a start is a game of its own.
 void MainWindowWiringTest::LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClose() {
-    Open();
+    OpenAnsweringLaterStarts();
     const std::filesystem::path file = SettingsPath().toStdString();
-    SingleInstance instance(file);
-    QVERIFY(instance.MayStart());
-    AnswerLaterStarts(*window_, instance);
     emit window_->ReplyStarted();
     emit window_->ReplyEnded();
     emit window_->ReplyStarted();
     std::atomic<int> later_is_first{-1};
-    std::unique_ptr<QThread> later(QThread::create(
-        [&file, &later_is_first] { later_is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+    const std::unique_ptr<QThread> later = LaterStart(file, later_is_first);
     later->start();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-    while (std::chrono::steady_clock::now() < deadline) {
-        QCoreApplication::processEvents();
-    }
+    ProcessEventsFor(std::chrono::milliseconds(300));
     QVERIFY2(later_is_first == -1, "the first reply's mark answered during the second reply");
     emit window_->ReplyEnded();
     QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
@@ -372,15 +395,11 @@ void MainWindowWiringTest::LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClos
 // not be told that the window comes forward, as the window is about to go: it waits, and is the
 // game once the closing one has saved.
 void MainWindowWiringTest::AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved() {
-    Open();
+    OpenAnsweringLaterStarts();
     window_->show();
     const std::filesystem::path file = SettingsPath().toStdString();
-    SingleInstance instance(file);
-    QVERIFY(instance.MayStart());
-    AnswerLaterStarts(*window_, instance);
     std::atomic<int> later_is_first{-1};
-    std::unique_ptr<QThread> later(QThread::create(
-        [&file, &later_is_first] { later_is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+    const std::unique_ptr<QThread> later = LaterStart(file, later_is_first);
     int answered_under_the_question = -2;
     bool open_under_the_question = false;
     QTimer::singleShot(0, [&] {
@@ -390,10 +409,7 @@ void MainWindowWiringTest::AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved()
         }
         window_->close();
         later->start();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-        while (std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents();
-        }
+        ProcessEventsFor(std::chrono::milliseconds(300));
         answered_under_the_question = later_is_first;
         open_under_the_question = window_->isVisible();
         question->button(QMessageBox::No)->click();
@@ -410,12 +426,9 @@ void MainWindowWiringTest::AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved()
 // calls meanwhile must not be told that a window about to close comes forward.
 void MainWindowWiringTest::AStartWhileATerminationSignalWaitsIsTheGameOnceTheCloseHasSaved() {
     CloseWindowsOnTerminationSignals();
-    Open();
+    OpenAnsweringLaterStarts();
     window_->show();
     const std::filesystem::path file = SettingsPath().toStdString();
-    SingleInstance instance(file);
-    QVERIFY(instance.MayStart());
-    AnswerLaterStarts(*window_, instance);
     // The signal's notice waits behind the call, as when both come in one turn of the event loop.
     const QList<QSocketNotifier*> notices =
         qApp->findChildren<QSocketNotifier*>(Qt::FindDirectChildrenOnly);
@@ -423,13 +436,9 @@ void MainWindowWiringTest::AStartWhileATerminationSignalWaitsIsTheGameOnceTheClo
     notices.front()->setEnabled(false);
     std::raise(SIGTERM);
     std::atomic<int> later_is_first{-1};
-    std::unique_ptr<QThread> later(QThread::create(
-        [&file, &later_is_first] { later_is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+    const std::unique_ptr<QThread> later = LaterStart(file, later_is_first);
     later->start();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-    while (std::chrono::steady_clock::now() < deadline) {
-        QCoreApplication::processEvents();
-    }
+    ProcessEventsFor(std::chrono::milliseconds(300));
     const int answered_before_the_close = later_is_first;
     notices.front()->setEnabled(true);
     QTRY_VERIFY(!window_->isVisible());
