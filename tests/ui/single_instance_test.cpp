@@ -22,6 +22,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <optional>
 #include <string>
@@ -182,13 +183,8 @@ class SingleInstanceTest : public QObject {
         const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
         QVERIFY(listener >= 0);
         std::thread answering([listener] {
-            if (AwaitCall(listener, std::chrono::seconds(10))) {
-                const int call = ::accept(listener, nullptr, nullptr);
-                std::this_thread::sleep_for(std::chrono::milliseconds(500));
-                const char coming = 1;
-                (void)::send(call, &coming, 1, MSG_NOSIGNAL);
-                ::close(call);
-            }
+            AnswerComingAfter(listener,
+                              [] { std::this_thread::sleep_for(std::chrono::milliseconds(500)); });
         });
         const SingleInstance start(File("pennix.ini"), std::chrono::seconds(0));
         answering.join();
@@ -203,13 +199,7 @@ class SingleInstanceTest : public QObject {
         const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
         QVERIFY(listener >= 0);
         std::atomic<bool> stop{false};
-        std::thread silent([listener, &stop] {
-            while (!stop) {
-                if (AwaitCall(listener, std::chrono::milliseconds(50))) {
-                    ::close(::accept(listener, nullptr, nullptr));
-                }
-            }
-        });
+        std::thread silent([listener, &stop] { TakeEveryCall(listener, stop, std::nullopt); });
         const SingleInstance start(File("pennix.ini"));
         stop = true;
         silent.join();
@@ -223,17 +213,10 @@ class SingleInstanceTest : public QObject {
         const int listener = Listen(SingleInstance::ClaimName(File("pennix.ini")));
         QVERIFY(listener >= 0);
         std::atomic<bool> stop{false};
-        std::thread ending_each_time([listener, &stop] {
-            while (!stop) {
-                if (AwaitCall(listener, std::chrono::milliseconds(50))) {
-                    // "Ending", then a hang-up: to the start, that game has let go of the name.
-                    const int call = ::accept(listener, nullptr, nullptr);
-                    const char ending = 2;
-                    (void)::send(call, &ending, 1, MSG_NOSIGNAL);
-                    ::close(call);
-                }
-            }
-        });
+        // "Ending", then a hang-up: to the start, that game has let go of the name.
+        const char ending = 2;
+        std::thread ending_each_time(
+            [listener, &stop, ending] { TakeEveryCall(listener, stop, ending); });
         const SingleInstance start(File("pennix.ini"));
         stop = true;
         ending_each_time.join();
@@ -288,17 +271,12 @@ class SingleInstanceTest : public QObject {
         QVERIFY(listener >= 0);
         const pthread_t starting = ::pthread_self();
         std::thread answering([listener, starting] {
-            if (AwaitCall(listener, std::chrono::seconds(10))) {
-                const int call = ::accept(listener, nullptr, nullptr);
-                // Well within the two seconds a start gives a game to answer, on a busy machine
-                // too.
+            // Well within the two seconds a start gives a game to answer, on a busy machine too.
+            AnswerComingAfter(listener, [starting] {
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
                 ::pthread_kill(starting, SIGUSR1);
                 std::this_thread::sleep_for(std::chrono::milliseconds(200));
-                const char coming = 1;
-                (void)::send(call, &coming, 1, MSG_NOSIGNAL);
-                ::close(call);
-            }
+            });
         });
         // No wait beyond the first answer's: an interrupted wait would end the start there.
         const SingleInstance start(File("pennix.ini"), std::chrono::seconds(0));
@@ -537,6 +515,32 @@ class SingleInstanceTest : public QObject {
     static bool AwaitCall(int listener, std::chrono::milliseconds time) {
         pollfd call{listener, POLLIN, 0};
         return ::poll(&call, 1, static_cast<int>(time.count())) == 1;
+    }
+
+    // Takes every call on the listener until `stop`, hanging up after the answer if there is one.
+    static void TakeEveryCall(int listener, const std::atomic<bool>& stop,
+                              std::optional<char> answer) {
+        while (!stop) {
+            if (AwaitCall(listener, std::chrono::milliseconds(50))) {
+                const int call = ::accept(listener, nullptr, nullptr);
+                if (answer) {
+                    (void)::send(call, &*answer, 1, MSG_NOSIGNAL);
+                }
+                ::close(call);
+            }
+        }
+    }
+
+    // Takes the first call on the listener and answers that the game comes forward once
+    // `meanwhile` has run, as a game slow to answer would.
+    static void AnswerComingAfter(int listener, const std::function<void()>& meanwhile) {
+        if (AwaitCall(listener, std::chrono::seconds(10))) {
+            const int call = ::accept(listener, nullptr, nullptr);
+            meanwhile();
+            const char coming = 1;
+            (void)::send(call, &coming, 1, MSG_NOSIGNAL);
+            ::close(call);
+        }
     }
 
     // A later start for pennix.ini on a thread of Qt's own (once it is the game, it listens with a
