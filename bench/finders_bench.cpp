@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "game/game.h"
-#include "opponent/opponent.h"
+#include "opponent/computer_player.h"
+#include "opponent/finders.h"
+#include "opponent/look_ahead.h"
 #include "reference_finders.h"
 
 namespace pennix {
@@ -15,13 +17,12 @@ template <typename Wanted>
 std::vector<Board> PositionsWhere(Level level, int count, Wanted wanted) {
     std::vector<Board> positions;
     Game game;
-    Opponent opponent(game);
     for (std::uint64_t seed = 1; static_cast<int>(positions.size()) < count; ++seed) {
         game.NewGame();
         game.Random().Seed(seed);
         while (!game.GameOver()) {
-            opponent.PlayLevel(level);
-            if (wanted(game, opponent)) {
+            game.PlaceWall(*ChooseWall(level, game, game.Random()));
+            if (wanted(game)) {
                 positions.push_back(game.Board());
                 break;
             }
@@ -32,18 +33,15 @@ std::vector<Board> PositionsWhere(Level level, int count, Wanted wanted) {
 
 // Late in Genius games, with a box on offer: where the hand-over search does its most work.
 std::vector<Board> LatePositions(int owned, int count) {
-    return PositionsWhere(Level::Genius, count,
-                          [owned](const Game& game, const Opponent& opponent) {
-                              return game.HumanBoxes() + game.ComputerBoxes() >= owned &&
-                                     opponent.FindBoxToTake().has_value();
-                          });
+    return PositionsWhere(Level::Genius, count, [owned](const Game& game) {
+        return game.HumanBoxes() + game.ComputerBoxes() >= owned && FindBoxToTake(game).has_value();
+    });
 }
 
 // No wall is safe and nothing is on offer: the last resort has to weigh every wall.
 std::vector<Board> PositionsWithoutSafeWalls(int count) {
-    return PositionsWhere(Level::Hard, count, [](const Game&, Opponent& opponent) {
-        opponent.ListSafeWalls();
-        return opponent.SafeCount() == 0 && !opponent.FindBoxToTake().has_value();
+    return PositionsWhere(Level::Hard, count, [](const Game& game) {
+        return SafeWalls(game).Count() == 0 && !FindBoxToTake(game).has_value();
     });
 }
 
@@ -80,53 +78,51 @@ Board WindingChainOpened() {
 template <typename Find>
 void RunOver(benchmark::State& state, const std::vector<Board>& positions, Find find) {
     Game game;
-    Opponent opponent(game);
+    LookAhead look;
     std::size_t i = 0;
     for (auto _ : state) {
         game.LoadPosition(positions[i++ % positions.size()], kComputer);
-        find(game, opponent);
+        find(game, look);
     }
 }
 
 // Each finder is measured twice in one run: the production one and the plain reference.
 void BM_SafeWall(benchmark::State& state) {
     static const auto positions = LatePositions(20, 64);
-    RunOver(state, positions, [](Game&, Opponent& opponent) {
-        opponent.ListSafeWalls();
-        benchmark::DoNotOptimize(opponent.SafeCount());
-    });
+    RunOver(state, positions,
+            [](Game& game, LookAhead&) { benchmark::DoNotOptimize(SafeWalls(game).Count()); });
 }
 
 void BM_SafeWall_Reference(benchmark::State& state) {
     static const auto positions = LatePositions(20, 64);
     RunOver(state, positions,
-            [](Game& game, Opponent&) { benchmark::DoNotOptimize(reference::SafeList(game)); });
+            [](Game& game, LookAhead&) { benchmark::DoNotOptimize(reference::SafeList(game)); });
 }
 
 void BM_LeaveTwoBoxes(benchmark::State& state) {
     static const auto positions = LatePositions(30, 64);
-    RunOver(state, positions, [](Game& game, Opponent& opponent) {
-        benchmark::DoNotOptimize(opponent.Look().FindLeaveTwoBoxes(game));
+    RunOver(state, positions, [](Game& game, LookAhead& look) {
+        benchmark::DoNotOptimize(look.FindLeaveTwoBoxes(game));
     });
 }
 
 void BM_LeaveTwoBoxes_Reference(benchmark::State& state) {
     static const auto positions = LatePositions(30, 64);
-    RunOver(state, positions, [](Game& game, Opponent&) {
+    RunOver(state, positions, [](Game& game, LookAhead&) {
         benchmark::DoNotOptimize(reference::LeaveTwoBoxes(game));
     });
 }
 
 void BM_LeastLossWall(benchmark::State& state) {
     static const auto positions = PositionsWithoutSafeWalls(64);
-    RunOver(state, positions, [](Game& game, Opponent& opponent) {
-        benchmark::DoNotOptimize(opponent.Look().FindLeastLossWall(game));
+    RunOver(state, positions, [](Game& game, LookAhead& look) {
+        benchmark::DoNotOptimize(look.FindLeastLossWall(game));
     });
 }
 
 void BM_LeastLossWall_Reference(benchmark::State& state) {
     static const auto positions = PositionsWithoutSafeWalls(64);
-    RunOver(state, positions, [](Game& game, Opponent&) {
+    RunOver(state, positions, [](Game& game, LookAhead&) {
         benchmark::DoNotOptimize(reference::LeastLossWall(game));
     });
 }
@@ -134,10 +130,9 @@ void BM_LeastLossWall_Reference(benchmark::State& state) {
 void BM_GeniusTurnThroughTheLongestChain(benchmark::State& state) {
     const Board board = WindingChainOpened();
     Game game;
-    Opponent opponent(game);
     for (auto _ : state) {
         game.LoadPosition(board, kComputer);
-        opponent.ComputerMove(Level::Genius);
+        PlayComputerTurn(game, Level::Genius);
         benchmark::DoNotOptimize(game.ComputerBoxes());
     }
 }

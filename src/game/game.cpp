@@ -3,22 +3,22 @@
 
 #include <limits>
 
-#include "game_view.h"
-
 namespace pennix {
 
 namespace {
 
 // The match score is 16-bit; a long enough match must stop at the top, never wrap to negative.
-void Credit(std::int16_t& wins) {
-    if (wins < std::numeric_limits<std::int16_t>::max()) {
-        ++wins;
+bool Credit(std::int16_t& wins) {
+    if (wins == std::numeric_limits<std::int16_t>::max()) {
+        return false;
     }
+    ++wins;
+    return true;
 }
 
 }  // namespace
 
-Game::Game(GameView* view) : view_(view) {
+Game::Game() {
     NewGame();
 }
 
@@ -31,40 +31,36 @@ void Game::NewGame() {
     random_.SeedFromClock();
 }
 
-bool Game::IsWallFree(int x, int y, int side) const {
-    if (game_over_) {
-        return false;
-    }
-    return !IsDrawn(board_, MakeWall(x, y, side));
+bool Game::IsWallFree(const Wall& wall) const {
+    return !game_over_ && !IsDrawn(board_, wall);
 }
 
-void Game::PlaceWall(int x, int y, int side, bool animate) {
-    const Wall wall = MakeWall(x, y, side);
+WallOutcome Game::PlaceWall(const Wall& wall) {
     DrawWall(board_, wall);
-    const std::int16_t human_before = human_boxes_;
-    const std::int16_t computer_before = computer_boxes_;
-    ClaimClosedBoxes(current_player_);
-    Tally();
-    if (view_ != nullptr) {
-        view_->RefreshBoard();
-    }
-    if (current_player_ == kComputer && animate && view_ != nullptr) {
-        view_->AnimateWall(x, y, side);
-    }
-    if (!game_over_ && human_boxes_ == human_before && computer_boxes_ == computer_before) {
+    WallOutcome outcome;
+    outcome.boxes_closed = ClaimClosedBoxes(current_player_);
+    CountBoxes();
+    outcome.match_credited = EndIfFull();
+    outcome.game_ended = game_over_;
+    if (!game_over_ && outcome.boxes_closed == 0) {
         current_player_ = current_player_ == kHuman ? kComputer : kHuman;
+        outcome.turn_passed = true;
     }
+    return outcome;
 }
 
-void Game::ClaimClosedBoxes(char player) {
+int Game::ClaimClosedBoxes(char player) {
+    int claimed = 0;
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
             BoxCell& box = board_(x, y);
             if (box.Owner == kNobody && box.Walls == kClosed) {
                 box.Owner = player;
+                ++claimed;
             }
         }
     }
+    return claimed;
 }
 
 void Game::CountBoxes() {
@@ -79,19 +75,18 @@ void Game::CountBoxes() {
     }
 }
 
-void Game::Tally() {
-    CountBoxes();
-    if (human_boxes_ + computer_boxes_ != kBoxes) {
-        return;
-    }
-    if (!game_over_) {
-        if (human_boxes_ < computer_boxes_) {
-            Credit(computer_wins_);
-        } else if (human_boxes_ > computer_boxes_) {
-            Credit(human_wins_);
-        }
+bool Game::EndIfFull() {
+    if (game_over_ || human_boxes_ + computer_boxes_ != kBoxes) {
+        return false;
     }
     game_over_ = true;
+    if (human_boxes_ < computer_boxes_) {
+        return Credit(computer_wins_);
+    }
+    if (human_boxes_ > computer_boxes_) {
+        return Credit(human_wins_);
+    }
+    return false;
 }
 
 std::string Game::ScoreLine() const {

@@ -9,31 +9,32 @@
 
 namespace pennix {
 
-class GameView;
+// What followed a wall: the window decides from this what to show, the arena what to count.
+struct WallOutcome {
+    int boxes_closed = 0;
+    bool turn_passed = false;     // the other player draws next
+    bool game_ended = false;      // this wall owned the last box
+    bool match_credited = false;  // and the match score counted the game (a draw counts nothing)
+
+    friend bool operator==(const WallOutcome&, const WallOutcome&) = default;
+};
 
 class Game {
   public:
-    explicit Game(GameView* view = nullptr);
-
-    // Where the game shows itself; null plays silently (the arena, most tests).
-    void SetView(GameView* view) { view_ = view; }
+    Game();
 
     // Clears the board and the counts; the human draws first. Reseeds the random source from the
     // clock; the match score is kept.
     void NewGame();
 
     // False once the game is over: nothing more may be drawn.
-    bool IsWallFree(int x, int y, int side) const;
+    bool IsWallFree(const Wall& wall) const;
+    bool IsWallFree(int x, int y, int side) const { return IsWallFree(MakeWall(x, y, side)); }
 
-    // Draws the wall for the player to move and carries out everything that follows from it.
-    // The caller has checked IsWallFree on the same wall.
-    void PlaceWall(int x, int y, int side, bool animate);
-
-    // Gives every unowned box with four sides to `player`.
-    void ClaimClosedBoxes(char player);
-
-    // Recounts the boxes; when all are owned, ends the game, crediting the match the first time.
-    void Tally();
+    // Draws the wall for the player to move and carries out everything that follows from it:
+    // closed boxes go to that player, the turn passes when none closed, a full board ends the
+    // game and credits the match once. The caller has checked IsWallFree on the same wall.
+    WallOutcome PlaceWall(const Wall& wall);
 
     // "You 3 Me 5" during play, the result line once the game is over.
     std::string ScoreLine() const;
@@ -54,7 +55,11 @@ class Game {
     RandomSource& Random() { return random_; }
 
   private:
+    // Gives every unowned box with four sides to `player`; returns how many.
+    int ClaimClosedBoxes(char player);
     void CountBoxes();
+    // Ends the game once every box is owned; true when the match score changed.
+    bool EndIfFull();
 
     pennix::Board board_;
     char current_player_ = kHuman;
@@ -64,7 +69,6 @@ class Game {
     std::int16_t human_wins_ = 0;
     std::int16_t computer_wins_ = 0;
     RandomSource random_;
-    GameView* view_ = nullptr;
 };
 
 }  // namespace pennix

@@ -6,7 +6,9 @@
 
 #include "board_picture.h"
 #include "game/game.h"
-#include "opponent/opponent.h"
+#include "opponent/computer_player.h"
+#include "opponent/finders.h"
+#include "opponent/look_ahead.h"
 #include "positions.h"
 #include "reference_finders.h"
 
@@ -17,10 +19,10 @@
 namespace pennix {
 namespace {
 
-void ExpectSameFinds(const Game& game, Opponent& opponent, LookAhead& look) {
-    ASSERT_EQ(opponent.FindBoxToTake(), reference::TakeBox(game));
-    opponent.ListSafeWalls();
-    const auto safe = opponent.SafeList();
+void ExpectSameFinds(const Game& game, LookAhead& look) {
+    ASSERT_EQ(FindBoxToTake(game), reference::TakeBox(game));
+    const SafeWalls safe_walls(game);
+    const auto safe = safe_walls.List();
     ASSERT_EQ(std::vector<WallCandidate>(safe.begin(), safe.end()), reference::SafeList(game));
     ASSERT_EQ(look.FindLeaveTwoBoxes(game), reference::LeaveTwoBoxes(game));
     ASSERT_EQ(look.FindLeastLossWall(game), reference::LeastLossWall(game));
@@ -28,7 +30,6 @@ void ExpectSameFinds(const Game& game, Opponent& opponent, LookAhead& look) {
 
 TEST(DifferentialTest, ProductionFindersAgreeWithTheReference) {
     Game game;
-    Opponent opponent(game);
     LookAhead look;
     int positions = 0;
     for (std::uint64_t seed = 1; positions < PENNIX_DIFFERENTIAL_POSITIONS; ++seed) {
@@ -37,11 +38,12 @@ TEST(DifferentialTest, ProductionFindersAgreeWithTheReference) {
         game.NewGame();
         game.Random().Seed(seed);
         while (!game.GameOver()) {
-            ASSERT_NO_FATAL_FAILURE(ExpectSameFinds(game, opponent, look))
+            ASSERT_NO_FATAL_FAILURE(ExpectSameFinds(game, look))
                 << "seed " << seed << "\n"
                 << testing::DrawBoard(game.Board());
             ++positions;
-            opponent.PlayLevel(game.CurrentPlayer() == kHuman ? first : second);
+            const Level level = game.CurrentPlayer() == kHuman ? first : second;
+            game.PlaceWall(*ChooseWall(level, game, game.Random()));
         }
     }
 }
@@ -55,13 +57,11 @@ TEST(DifferentialTest, ProductionFindersAgreeOnTheWorkedPositions) {
         boards.push_back(testing::ParseBoard(picture));
     }
     Game game;
-    Opponent opponent(game);
     LookAhead look;
     for (const Board& board : boards) {
         for (char player : {kHuman, kComputer}) {
             game.LoadPosition(board, player);
-            ASSERT_NO_FATAL_FAILURE(ExpectSameFinds(game, opponent, look))
-                << testing::DrawBoard(board);
+            ASSERT_NO_FATAL_FAILURE(ExpectSameFinds(game, look)) << testing::DrawBoard(board);
         }
     }
 }

@@ -3,7 +3,8 @@
 
 #include <optional>
 
-#include "opponent/opponent.h"
+#include "opponent/finders.h"
+#include "opponent/look_ahead.h"
 
 namespace pennix::arena {
 
@@ -19,17 +20,16 @@ ordered_json WallOrNull(const std::optional<Wall>& wall) {
     return wall ? WallJson(*wall) : ordered_json(nullptr);
 }
 
-ordered_json SafeWallsJson(Opponent& opponent) {
-    opponent.ListSafeWalls();
+ordered_json SafeWallsJson(const Game& game) {
     ordered_json walls = ordered_json::array();
-    for (const WallCandidate& candidate : opponent.SafeList()) {
+    for (const WallCandidate& candidate : SafeWalls(game).List()) {
         walls.push_back(WallJson(candidate.AsWall()));
     }
     return walls;
 }
 
-ordered_json LeastLossJson(Opponent& opponent, const Game& game) {
-    const std::optional<WallCandidate> candidate = opponent.Look().FindLeastLossWall(game);
+ordered_json LeastLossJson(LookAhead& look, const Game& game) {
+    const std::optional<WallCandidate> candidate = look.FindLeastLossWall(game);
     if (!candidate) {
         return nullptr;
     }
@@ -39,16 +39,16 @@ ordered_json LeastLossJson(Opponent& opponent, const Game& game) {
 }  // namespace
 
 nlohmann::ordered_json Analyze(Game& game) {
-    Opponent opponent(game);
+    LookAhead look;
     ordered_json result;
     result["current_player"] = std::string(1, game.CurrentPlayer());
     result["human_boxes"] = game.HumanBoxes();
     result["computer_boxes"] = game.ComputerBoxes();
     result["game_over"] = game.GameOver();
-    result["take_box"] = WallOrNull(opponent.FindBoxToTake());
-    result["safe_walls"] = SafeWallsJson(opponent);
-    result["leave_two_boxes"] = WallOrNull(opponent.Look().FindLeaveTwoBoxes(game));
-    result["least_loss_wall"] = LeastLossJson(opponent, game);
+    result["take_box"] = WallOrNull(FindBoxToTake(game));
+    result["safe_walls"] = SafeWallsJson(game);
+    result["leave_two_boxes"] = WallOrNull(look.FindLeaveTwoBoxes(game));
+    result["least_loss_wall"] = LeastLossJson(look, game);
     return result;
 }
 

@@ -5,12 +5,13 @@
 #include <chrono>
 #include <cmath>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 #include <vector>
 
 #include "game/game.h"
-#include "opponent/opponent.h"
+#include "opponent/computer_player.h"
 
 namespace pennix::arena {
 
@@ -90,7 +91,6 @@ GameOutcome PlayGame(Level first, Level second, std::uint64_t seed, ThinkingTime
                      ThinkingTime& second_time) {
     Game game;
     game.Random().Seed(seed);
-    Opponent opponent(game);
     // Every pass draws exactly one wall, so a game has at most this many; more would be a fault
     // in a level, and a match must report it rather than spin.
     for (int walls = 0; !game.GameOver(); ++walls) {
@@ -99,7 +99,11 @@ GameOutcome PlayGame(Level first, Level second, std::uint64_t seed, ThinkingTime
         }
         const bool first_to_move = game.CurrentPlayer() == kHuman;
         const Clock::time_point start = Clock::now();
-        opponent.PlayLevel(first_to_move ? first : second);
+        const std::optional<Wall> wall =
+            ChooseWall(first_to_move ? first : second, game, game.Random());
+        if (wall) {
+            game.PlaceWall(*wall);
+        }
         const std::uint64_t spent = Nanoseconds(Clock::now() - start);
         (first_to_move ? first_time : second_time).Add(spent);
     }

@@ -105,7 +105,7 @@ std::optional<std::string> PlayRecordedWall(const Wall& wall, Game& game) {
     if (!game.IsWallFree(wall.x, wall.y, wall.side)) {
         return "wall " + WallText(wall) + " is already drawn";
     }
-    game.PlaceWall(wall.x, wall.y, wall.side, false);
+    game.PlaceWall(wall);
     return std::nullopt;
 }
 
