@@ -1,13 +1,11 @@
-// The rules of one game: turn passing, claiming, the tally, the match credit and the score line.
+// The rules of one game: what a wall did, the end, the match credit and the score line.
 #include "game/game.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <utility>
 
 #include "board_picture.h"
-#include "game/game_view.h"
 #include "positions.h"
 
 namespace pennix {
@@ -15,33 +13,12 @@ namespace {
 
 using testing::AllButOneBox;
 
-// Records what the game tells its view, and what the game looked like at that moment.
-class RecordingView : public GameView {
-  public:
-    explicit RecordingView(const Game& game) : game_(game) {}
-
-    void RefreshBoard() override {
-        calls.push_back("refresh " + game_.ScoreLine() + " turn " + game_.CurrentPlayer());
-    }
-    void AnimateWall(int x, int y, int side) override {
-        calls.push_back("animate " + std::to_string(x) + "," + std::to_string(y) + "," +
-                        std::to_string(side) + " turn " + game_.CurrentPlayer());
-    }
-
-    std::vector<std::string> calls;
-
-  private:
-    const Game& game_;
-};
-
-TEST(GameTest, NewGameClearsEverythingButTheMatch) {
+TEST(GameTest, NewGameMidwayClearsEverythingButTheMatchAndCreditsNobody) {
     Game game;
     game.SetMatchScore(3, 4);
-    game.PlaceWall(1, 1, kTop, false);
+    game.LoadPosition(AllButOneBox(60), kComputer);
     game.NewGame();
     EXPECT_EQ(game.Board(), Board{});
-    EXPECT_EQ(game.HumanBoxes(), 0);
-    EXPECT_EQ(game.ComputerBoxes(), 0);
     EXPECT_FALSE(game.GameOver());
     EXPECT_EQ(game.CurrentPlayer(), kHuman);
     EXPECT_EQ(game.HumanWins(), 3);
@@ -49,150 +26,132 @@ TEST(GameTest, NewGameClearsEverythingButTheMatch) {
     EXPECT_EQ(game.ScoreLine(), "You 0 Me 0");
 }
 
-TEST(GameTest, WallThatClosesNothingPassesTheTurnBothWays) {
-    Game game;
-    game.PlaceWall(3, 5, kRight, false);
-    EXPECT_EQ(game.CurrentPlayer(), kComputer);
-    EXPECT_FALSE(game.IsWallFree(4, 5, kLeft));
-    EXPECT_TRUE(game.IsWallFree(4, 5, kRight));
-    game.PlaceWall(1, 1, kLeft, true);
-    EXPECT_EQ(game.CurrentPlayer(), kHuman);
-}
-
-TEST(GameTest, ClosingABoxKeepsTheTurnAndGivesItToTheMover) {
-    Game game;
-    game.LoadPosition(testing::ParseBoard(R"(
+// The window shows, and the arena counts, only what the outcome says: each field must match the
+// game it leaves behind.
+TEST(GameTest, PlaceWallReportsWhatTheWallDid) {
+    const Board one_box = testing::ParseBoard(R"(
 .-. . . . . . . . . .
 | |
 . . . . . . . . . . .
-)"),
-                      kComputer);
-    EXPECT_TRUE(game.IsWallFree(1, 1, kBottom));  // free even though it would close the box
-    game.PlaceWall(1, 1, kBottom, true);
-    EXPECT_EQ(game.Board()(1, 1).Owner, kComputer);
-    EXPECT_EQ(game.ComputerBoxes(), 1);
-    EXPECT_EQ(game.CurrentPlayer(), kComputer);
-    EXPECT_EQ(game.ScoreLine(), "You 0 Me 1");
-}
-
-TEST(GameTest, OneWallCanCloseTwoBoxes) {
-    Game game;
-    game.LoadPosition(testing::ParseBoard(R"(
+)");
+    const Board two_boxes = testing::ParseBoard(R"(
 .-.-. . . . . . . . .
 |   |
 .-.-. . . . . . . . .
-)"),
-                      kHuman);
-    game.PlaceWall(1, 1, kRight, false);
-    EXPECT_EQ(game.Board()(1, 1).Owner, kHuman);
-    EXPECT_EQ(game.Board()(2, 1).Owner, kHuman);
-    EXPECT_EQ(game.HumanBoxes(), 2);
-    EXPECT_EQ(game.CurrentPlayer(), kHuman);
-}
-
-TEST(GameTest, DrawingADrawnWallChangesNothingButPassesTheTurn) {
-    Game game;
-    game.PlaceWall(2, 2, kTop, false);
-    const Board before = game.Board();
-    game.PlaceWall(2, 2, kTop, false);
-    EXPECT_EQ(game.Board(), before);
-    EXPECT_EQ(game.CurrentPlayer(), kHuman);
-}
-
-TEST(GameTest, ViewIsRefreshedAfterTheTallyAndAnimatedBeforeTheTurnPasses) {
-    Game game;
-    RecordingView view(game);
-    game.SetView(&view);
-    game.PlaceWall(1, 1, kTop, false);  // the human's wall: never animated
-    game.PlaceWall(5, 5, kTop, true);   // the computer's wall: animated while it still moves
-    game.PlaceWall(6, 6, kTop, true);   // the human's wall, even when asked to animate
-    game.PlaceWall(5, 5, kLeft, true);
-    game.PlaceWall(5, 5, kBottom, false);
-    game.PlaceWall(5, 5, kRight, true);  // closes the box: the redraw shows it counted
-    const std::vector<std::string> expected = {
-        "refresh You 0 Me 0 turn H", "refresh You 0 Me 0 turn C", "animate 5,5,4 turn C",
-        "refresh You 0 Me 0 turn H", "refresh You 0 Me 0 turn C", "animate 5,5,1 turn C",
-        "refresh You 0 Me 0 turn H", "refresh You 0 Me 1 turn C", "animate 5,5,2 turn C",
-    };
-    EXPECT_EQ(view.calls, expected);
-}
-
-TEST(GameTest, ComputerWallWithoutAnimationIsNotAnimated) {
-    Game game;
-    RecordingView view(game);
-    game.SetView(&view);
-    game.PlaceWall(1, 1, kTop, false);
-    game.PlaceWall(2, 2, kTop, false);
-    EXPECT_EQ(view.calls.size(), 2u);
-}
-
-TEST(GameTest, LastBoxEndsTheGameKeepsTheTurnAndRefusesEveryWall) {
-    Game game;
-    RecordingView view(game);
-    game.LoadPosition(AllButOneBox(44), kHuman);
-    game.SetView(&view);
-    game.PlaceWall(10, 8, kRight, false);
-    EXPECT_TRUE(game.GameOver());
-    EXPECT_EQ(game.CurrentPlayer(), kHuman);
-    EXPECT_EQ(game.HumanWins(), 1);
-    EXPECT_EQ(game.ComputerWins(), 0);
-    EXPECT_EQ(view.calls.back(), "refresh Game over. You win! (45-35) turn H");
-    for (const Wall& wall : kScanOrder) {
-        ASSERT_FALSE(game.IsWallFree(wall.x, wall.y, wall.side));
-    }
-}
-
-TEST(GameTest, ResultLinePutsTheWinnerFirstAndCreditsOnce) {
+)");
+    constexpr Wall kLast{10, 8, kRight};
+    constexpr std::pair<std::int16_t, std::int16_t> kNoWins{0, 0};
+    constexpr std::pair<std::int16_t, std::int16_t> kNearTop{32767, 32766};
     struct Case {
-        int human_before_last;
-        char last_mover;
+        Board board;
+        char mover;
+        Wall wall;
+        std::pair<std::int16_t, std::int16_t> wins_before;
+        WallOutcome outcome;
         const char* line;
-        int human_wins;
-        int computer_wins;
+        std::pair<std::int16_t, std::int16_t> wins_after;
     };
     const Case cases[] = {
-        {44, kHuman, "Game over. You win! (45-35)", 1, 0},
-        {32, kComputer, "Game over. I win! (48-32)", 0, 1},
-        {40, kComputer, "Game over. It's a draw! (40-40)", 0, 0},
-        {39, kHuman, "Game over. It's a draw! (40-40)", 0, 0},
+        {Board{}, kHuman, {3, 5, kRight}, kNoWins, {0, true, false, false}, "You 0 Me 0", kNoWins},
+        {Board{},
+         kComputer,
+         {1, 1, kLeft},
+         kNoWins,
+         {0, true, false, false},
+         "You 0 Me 0",
+         kNoWins},
+        {one_box,
+         kComputer,
+         {1, 1, kBottom},
+         kNoWins,
+         {1, false, false, false},
+         "You 0 Me 1",
+         kNoWins},
+        {one_box, kHuman, {1, 1, kTop}, kNoWins, {0, true, false, false}, "You 0 Me 0", kNoWins},
+        {two_boxes,
+         kHuman,
+         {1, 1, kRight},
+         kNoWins,
+         {2, false, false, false},
+         "You 2 Me 0",
+         kNoWins},
+        {AllButOneBox(44),
+         kHuman,
+         kLast,
+         kNoWins,
+         {1, false, true, true},
+         "Game over. You win! (45-35)",
+         {1, 0}},
+        {AllButOneBox(32),
+         kComputer,
+         kLast,
+         kNoWins,
+         {1, false, true, true},
+         "Game over. I win! (48-32)",
+         {0, 1}},
+        {AllButOneBox(40),
+         kComputer,
+         kLast,
+         kNoWins,
+         {1, false, true, false},
+         "Game over. It's a draw! (40-40)",
+         kNoWins},
+        {AllButOneBox(39),
+         kHuman,
+         kLast,
+         kNoWins,
+         {1, false, true, false},
+         "Game over. It's a draw! (40-40)",
+         kNoWins},
+        // The match score is 16-bit: it stops at the top rather than wrapping to negative.
+        {AllButOneBox(44),
+         kHuman,
+         kLast,
+         kNearTop,
+         {1, false, true, false},
+         "Game over. You win! (45-35)",
+         kNearTop},
+        {AllButOneBox(30),
+         kComputer,
+         kLast,
+         kNearTop,
+         {1, false, true, true},
+         "Game over. I win! (50-30)",
+         {32767, 32767}},
     };
     for (const Case& c : cases) {
         Game game;
-        game.LoadPosition(AllButOneBox(c.human_before_last), c.last_mover);
-        game.PlaceWall(10, 8, kRight, false);
-        game.Tally();  // a repaint of the finished game
-        game.Tally();
+        game.SetMatchScore(c.wins_before.first, c.wins_before.second);
+        game.LoadPosition(c.board, c.mover);
+        EXPECT_EQ(game.PlaceWall(c.wall), c.outcome) << c.line;
         EXPECT_EQ(game.ScoreLine(), c.line);
-        EXPECT_EQ(game.HumanWins(), c.human_wins) << c.line;
-        EXPECT_EQ(game.ComputerWins(), c.computer_wins) << c.line;
+        EXPECT_EQ(game.GameOver(), c.outcome.game_ended) << c.line;
+        const char other = c.mover == kHuman ? kComputer : kHuman;
+        EXPECT_EQ(game.CurrentPlayer(), c.outcome.turn_passed ? other : c.mover) << c.line;
+        EXPECT_EQ(std::pair(game.HumanWins(), game.ComputerWins()), c.wins_after) << c.line;
     }
 }
 
-TEST(GameTest, ResettingTheMatchAfterAGameDoesNotCreditItAgain) {
+TEST(GameTest, AWallIsTakenFromBothOfItsBoxes) {
     Game game;
-    game.LoadPosition(AllButOneBox(10), kComputer);
-    game.PlaceWall(10, 8, kRight, true);
-    EXPECT_EQ(game.ComputerWins(), 1);
-    game.SetMatchScore(0, 0);
-    game.Tally();
-    EXPECT_EQ(game.ComputerWins(), 0);
+    game.PlaceWall({3, 5, kRight});
+    EXPECT_FALSE(game.IsWallFree({4, 5, kLeft}));
+    EXPECT_FALSE(game.IsWallFree(4, 5, kLeft));
+    EXPECT_TRUE(game.IsWallFree(4, 5, kRight));
 }
 
-TEST(GameTest, MatchCreditStopsAtTheTopOfItsRange) {
+TEST(GameTest, LastBoxEndsTheGameRefusesEveryWallAndCreditsOnce) {
     Game game;
-    game.SetMatchScore(32767, 32766);
     game.LoadPosition(AllButOneBox(44), kHuman);
-    game.PlaceWall(10, 8, kRight, false);
-    EXPECT_EQ(game.HumanWins(), 32767);
-
-    game.NewGame();
-    game.LoadPosition(AllButOneBox(30), kComputer);
-    game.PlaceWall(10, 8, kRight, false);
-    EXPECT_EQ(game.ComputerWins(), 32767);
-    game.NewGame();
-    game.LoadPosition(AllButOneBox(30), kComputer);
-    game.PlaceWall(10, 8, kRight, false);
-    EXPECT_EQ(game.ComputerWins(), 32767);
+    EXPECT_TRUE(game.IsWallFree(10, 8, kRight));
+    game.PlaceWall({10, 8, kRight});
+    for (const Wall& wall : kScanOrder) {
+        ASSERT_FALSE(game.IsWallFree(wall));
+    }
+    // A stray wall after the end, drawn again, must not count the game a second time.
+    EXPECT_FALSE(game.PlaceWall({10, 8, kRight}).match_credited);
+    EXPECT_EQ(game.HumanWins(), 1);
+    EXPECT_EQ(game.CurrentPlayer(), kHuman);
 }
 
 // Seeding the source before a new game must not carry into it: the new game starts from the
@@ -215,7 +174,7 @@ TEST(GameTest, NewGameReseedsTheRandomSourceFromTheClock) {
 TEST(GameTest, NewGameAfterAFinishedGameStartsTheCountsAtNothing) {
     Game game;
     game.LoadPosition(AllButOneBox(30), kComputer);
-    game.PlaceWall(10, 8, kRight, false);
+    game.PlaceWall({10, 8, kRight});
     ASSERT_TRUE(game.GameOver());
     game.NewGame();
     EXPECT_EQ(game.HumanBoxes(), 0);
@@ -225,15 +184,6 @@ TEST(GameTest, NewGameAfterAFinishedGameStartsTheCountsAtNothing) {
     EXPECT_EQ(game.CurrentPlayer(), kHuman);
     EXPECT_TRUE(game.IsWallFree(1, 1, kTop));
     EXPECT_EQ(game.ComputerWins(), 1);
-}
-
-TEST(GameTest, NewGameMidwayCreditsNobody) {
-    Game game;
-    game.LoadPosition(AllButOneBox(60), kHuman);
-    game.NewGame();
-    game.Tally();
-    EXPECT_EQ(game.HumanWins(), 0);
-    EXPECT_EQ(game.ComputerWins(), 0);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // The Genius look-ahead: handing over the last two boxes of a chain, and losing the least.
+#include "opponent/look_ahead.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "game/game.h"
-#include "opponent/opponent.h"
+#include "opponent/computer_player.h"
 #include "positions.h"
 
 namespace pennix {
@@ -51,21 +54,19 @@ class LookAheadTest : public ::testing::Test {
     }
 
     Game game;
-    Opponent opponent{game};
+    LookAhead look;
 };
 
 TEST_F(LookAheadTest, HandsOverTwoBoxesOnlyFromSixteenOwnedOn) {
     Load(ChainOfTwo(15));
-    EXPECT_EQ(opponent.Look().FindLeaveTwoBoxes(game), std::nullopt);
-    const int computer_before = game.ComputerBoxes();
-    opponent.PlayGenius();
-    EXPECT_EQ(game.ComputerBoxes(), computer_before + 1) << "at 15 owned the box is simply taken";
+    EXPECT_EQ(look.FindLeaveTwoBoxes(game), std::nullopt);
+    EXPECT_EQ(ChooseWall(Level::Genius, game, game.Random()), (Wall{10, 8, kLeft}))
+        << "at 15 owned the box is simply taken";
 
     Load(ChainOfTwo(16));
     // (3, 1) has its left side from column 2: its top is the first wall that opens nothing.
-    EXPECT_EQ(opponent.Look().FindLeaveTwoBoxes(game), (Wall{3, 1, kTop}));
-    opponent.PlayGenius();
-    EXPECT_TRUE(opponent.MoveMade());
+    EXPECT_EQ(look.FindLeaveTwoBoxes(game), (Wall{3, 1, kTop}));
+    EXPECT_EQ(PlayComputerTurn(game, Level::Genius), (std::vector<Wall>{{3, 1, kTop}}));
     EXPECT_EQ(game.ComputerBoxes(), 8);
     EXPECT_EQ(game.CurrentPlayer(), kHuman);
 }
@@ -77,8 +78,8 @@ TEST_F(LookAheadTest, KeepsTheLastTwoBoxesOfTheGame) {
     board(10, 8) = {kLeft | kTop, kNobody};
     Load(board);
     ASSERT_EQ(game.HumanBoxes() + game.ComputerBoxes(), 78);
-    EXPECT_EQ(opponent.Look().FindLeaveTwoBoxes(game), std::nullopt);
-    opponent.ComputerMove(Level::Genius);
+    EXPECT_EQ(look.FindLeaveTwoBoxes(game), std::nullopt);
+    PlayComputerTurn(game, Level::Genius);
     EXPECT_EQ(game.Board()(1, 1).Owner, kComputer);
     EXPECT_EQ(game.Board()(10, 8).Owner, kNobody);
     EXPECT_EQ(game.Board()(10, 8).Walls, kLeft | kTop | kBottom);  // then the least loss
@@ -88,7 +89,7 @@ TEST_F(LookAheadTest, KeepsTheLastTwoBoxesOfTheGame) {
 TEST_F(LookAheadTest, EatsAChainOfFiveButTheLastTwoAndHandsThemOver) {
     const Board start = ParseBoard(testing::kChainOfFiveSixteenOwned);
     Load(start);
-    opponent.ComputerMove(Level::Genius);
+    PlayComputerTurn(game, Level::Genius);
     EXPECT_EQ(game.ComputerBoxes(), 8 + 3);
     EXPECT_EQ(game.CurrentPlayer(), kHuman);
     EXPECT_EQ(game.Board()(6, 8).Owner, kNobody);
@@ -104,7 +105,7 @@ TEST_F(LookAheadTest, LeavesTwoSeparateSingleBoxesAlone) {
                                             {8, 6, kTop},
                                             {8, 6, kLeft},
                                             {8, 6, kBottom}}));
-    opponent.ComputerMove(Level::Genius);
+    PlayComputerTurn(game, Level::Genius);
     EXPECT_EQ(game.Board()(5, 4).Owner, kNobody);
     EXPECT_EQ(game.Board()(8, 6).Owner, kNobody);
     EXPECT_EQ(game.Board()(3, 1).Walls & kTop, kTop);
@@ -115,12 +116,11 @@ TEST_F(LookAheadTest, AWallThatOpensOneBoxBesideOneOnOfferAlsoScoresTwo) {
     // (10, 8) is on offer; (3, 1) has two sides, so its bottom offers a second single box.
     Load(With(OwnedInColumnsOneAndTwo(16),
               {{3, 1, kTop}, {10, 8, kTop}, {10, 8, kBottom}, {10, 8, kRight}}));
-    EXPECT_EQ(opponent.Look().FindLeaveTwoBoxes(game), (Wall{3, 1, kBottom}));
+    EXPECT_EQ(look.FindLeaveTwoBoxes(game), (Wall{3, 1, kBottom}));
 }
 
 TEST_F(LookAheadTest, TrialWallsThatCloseABoxAreNoCandidatesButThirdSidesAre) {
     const Board board = ChainOfTwo(16);
-    LookAhead look;
     look.CopyBoardToScratch(board);
     EXPECT_TRUE(look.IsClosingOrDrawn(board, {10, 8, kLeft}));  // closes (10, 8)
     EXPECT_TRUE(look.IsClosingOrDrawn(board, {9, 8, kRight}));  // the same wall
@@ -130,7 +130,6 @@ TEST_F(LookAheadTest, TrialWallsThatCloseABoxAreNoCandidatesButThirdSidesAre) {
 }
 
 TEST_F(LookAheadTest, GreedyReplyTakesEverythingOnOfferInScanOrder) {
-    LookAhead look;
     look.CopyBoardToScratch(ParseBoard(testing::kChainOfFive));
     EXPECT_EQ(look.CountHumanBoxesInCopy(), 0);
     int taken = 0;
@@ -146,7 +145,6 @@ TEST_F(LookAheadTest, GreedyReplyTakesEverythingOnOfferInScanOrder) {
 // The copy starts from the human's own boxes only, and the reply takes the first box in scan
 // order, column by column: (1, 8) before (2, 1).
 TEST_F(LookAheadTest, TheCopyCountsTheHumansBoxesAndTheReplyTakesColumnByColumn) {
-    LookAhead look;
     look.CopyBoardToScratch(ParseBoard(testing::kChainOfFiveSixteenOwned));
     EXPECT_EQ(look.CountHumanBoxesInCopy(), 8);
     look.PlaceWallInCopy({1, 1, kTop});  // drawn, on a box owned already: credited once only
@@ -167,7 +165,6 @@ TEST_F(LookAheadTest, AWallInTheCopyCreditsTheHumanWithEveryBoxItCloses) {
                                        {5, 4, kTop},
                                        {5, 4, kBottom},
                                        {5, 4, kRight}});
-    LookAhead look;
     look.CopyBoardToScratch(board);
     look.PlaceWallInCopy({4, 4, kTop});  // drawn already: nothing changes
     EXPECT_EQ(look.CountHumanBoxesInCopy(), 0);
@@ -178,12 +175,12 @@ TEST_F(LookAheadTest, AWallInTheCopyCreditsTheHumanWithEveryBoxItCloses) {
 
 TEST_F(LookAheadTest, LeastLossWallGivesAwayTheShortestChainFirstInScanOrder) {
     Load(ParseBoard(testing::kThreeChainsInTheTopRow));
-    const auto least = opponent.Look().FindLeastLossWall(game);
+    const auto least = look.FindLeastLossWall(game);
     ASSERT_TRUE(least.has_value());
     EXPECT_EQ(*least, (WallCandidate{9, 1, kTop, 2}));
     // Every free wall was recorded, each with the length of the chain it opens.
     int gains[6] = {};
-    for (const WallCandidate& c : opponent.Look().CandidateList()) {
+    for (const WallCandidate& c : look.CandidateList()) {
         ASSERT_LT(c.Gain, 6);
         ++gains[c.Gain];
     }
@@ -191,9 +188,7 @@ TEST_F(LookAheadTest, LeastLossWallGivesAwayTheShortestChainFirstInScanOrder) {
     EXPECT_EQ(gains[3], 6);   // (6..8, 1): tops of (6, 1) and (8, 1), 2 shared walls twice
     EXPECT_EQ(gains[2], 4);   // (9..10, 1): top of (9, 1), the shared wall twice, right border
 
-    opponent.PlayGenius();
-    EXPECT_EQ(game.Board()(9, 1).Walls & kTop, kTop);
-    EXPECT_EQ(game.CurrentPlayer(), kHuman);
+    EXPECT_EQ(ChooseWall(Level::Genius, game, game.Random()), least->AsWall());
 }
 
 TEST_F(LookAheadTest, GainCountsBothBoxesWhenTheLastWallClosesTwo) {
@@ -206,18 +201,18 @@ TEST_F(LookAheadTest, GainCountsBothBoxesWhenTheLastWallClosesTwo) {
                         {4, 5, kLeft},
                         {5, 4, kRight},
                         {5, 5, kRight}}));
-    const auto least = opponent.Look().FindLeastLossWall(game);
+    const auto least = look.FindLeastLossWall(game);
     EXPECT_EQ(least, (WallCandidate{4, 4, kBottom, 4}));
-    EXPECT_EQ(opponent.Look().CandidateList().size(), 8u);
-    for (const WallCandidate& c : opponent.Look().CandidateList()) {
+    EXPECT_EQ(look.CandidateList().size(), 8u);
+    for (const WallCandidate& c : look.CandidateList()) {
         EXPECT_EQ(c.Gain, 4);
     }
 }
 
 TEST_F(LookAheadTest, NothingToFindOnAFullBoard) {
     Load(testing::FullBoard());
-    EXPECT_EQ(opponent.Look().FindLeaveTwoBoxes(game), std::nullopt);
-    EXPECT_EQ(opponent.Look().FindLeastLossWall(game), std::nullopt);
+    EXPECT_EQ(look.FindLeaveTwoBoxes(game), std::nullopt);
+    EXPECT_EQ(look.FindLeastLossWall(game), std::nullopt);
 }
 
 }  // namespace

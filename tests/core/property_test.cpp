@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "game/game.h"
-#include "opponent/opponent.h"
+#include "opponent/computer_player.h"
 #include "positions.h"
 
 namespace pennix {
@@ -60,24 +61,36 @@ void ExpectGrowsFrom(const Board& before, const Board& after) {
 
 class PropertyTest : public ::testing::TestWithParam<Pairing> {};
 
-// Plays one game; the human's side is played by a level too, one wall at a time, and the
-// computer's through its whole-turn entry point, which must always come back.
-void PlayCheckedGame(Game& game, Opponent& opponent, const Pairing& pairing) {
+// Plays one game: the human's side by a level too, one wall at a time, and the computer's by
+// whole turns, which must always come back. A twin game from the same seed plays the computer's
+// walls one at a time, as the window does, until the outcome says the turn is over: it must draw
+// the same walls. Counts the twin's walls that credited the match.
+void PlayCheckedGame(Game& game, Game& twin, const Pairing& pairing, int& credited) {
     int walls = 0;
     while (!game.GameOver()) {
         const Board before = game.Board();
         if (game.CurrentPlayer() == kHuman) {
-            opponent.PlayLevel(pairing.human);
+            game.PlaceWall(*ChooseWall(pairing.human, game, game.Random()));
+            credited +=
+                twin.PlaceWall(*ChooseWall(pairing.human, twin, twin.Random())).match_credited;
             ++walls;
         } else {
-            const int drawn_before = testing::CountWalls(before);
-            opponent.ComputerMove(pairing.computer);
-            walls += testing::CountWalls(game.Board()) - drawn_before;
+            const std::vector<Wall> turn = PlayComputerTurn(game, pairing.computer);
+            walls += static_cast<int>(turn.size());
             ASSERT_TRUE(game.CurrentPlayer() == kHuman || game.GameOver());
+            std::vector<Wall> one_by_one;
+            WallOutcome outcome;
+            do {
+                one_by_one.push_back(*ChooseWall(pairing.computer, twin, twin.Random()));
+                outcome = twin.PlaceWall(one_by_one.back());
+                credited += outcome.match_credited;
+            } while (!outcome.turn_passed && !outcome.game_ended);
+            ASSERT_EQ(one_by_one, turn);
         }
+        ASSERT_EQ(testing::CountWalls(game.Board()), walls);
+        ASSERT_EQ(twin.Board(), game.Board());
         ASSERT_NO_FATAL_FAILURE(ExpectInvariants(game));
         ASSERT_NO_FATAL_FAILURE(ExpectGrowsFrom(before, game.Board()));
-        ASSERT_LE(walls, 178);
     }
     ASSERT_EQ(walls, 178);
     ASSERT_EQ(game.HumanBoxes() + game.ComputerBoxes(), kBoxes);
@@ -86,18 +99,27 @@ void PlayCheckedGame(Game& game, Opponent& opponent, const Pairing& pairing) {
 TEST_P(PropertyTest, EveryGameEndsWholeAndCreditsTheMatchOnce) {
     constexpr int kGames = 250;
     Game game;
-    Opponent opponent(game);
+    Game twin;
     int human_wins = 0;
     int computer_wins = 0;
     for (int i = 0; i < kGames; ++i) {
-        game.NewGame();
-        game.Random().Seed(static_cast<std::uint64_t>(i) * 7919u + 3u);
-        ASSERT_NO_FATAL_FAILURE(PlayCheckedGame(game, opponent, GetParam()));
+        const auto seed = static_cast<std::uint64_t>(i) * 7919u + 3u;
+        for (Game* g : {&game, &twin}) {
+            g->NewGame();
+            g->Random().Seed(seed);
+        }
+        int credited = 0;
+        ASSERT_NO_FATAL_FAILURE(PlayCheckedGame(game, twin, GetParam(), credited))
+            << "seed " << seed << "\n"
+            << DrawBoard(game.Board());
+        const bool draw = game.HumanBoxes() == game.ComputerBoxes();
+        ASSERT_EQ(credited, draw ? 0 : 1) << "seed " << seed;
         human_wins += game.HumanBoxes() > game.ComputerBoxes() ? 1 : 0;
         computer_wins += game.HumanBoxes() < game.ComputerBoxes() ? 1 : 0;
-        game.Tally();  // a repaint after the end
         ASSERT_EQ(game.HumanWins(), human_wins);
         ASSERT_EQ(game.ComputerWins(), computer_wins);
+        ASSERT_EQ(twin.HumanWins(), human_wins);
+        ASSERT_EQ(twin.ComputerWins(), computer_wins);
     }
 }
 

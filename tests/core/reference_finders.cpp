@@ -84,8 +84,7 @@ std::vector<WallCandidate> Candidates(const Board& board,
 
 std::optional<Wall> TakeBox(const Game& game) {
     for (const Wall& wall : kScanOrder) {
-        if (game.IsWallFree(wall.x, wall.y, wall.side) &&
-            (game.Board()(wall.x, wall.y).Walls | wall.side) == kClosed) {
+        if (game.IsWallFree(wall) && (game.Board()(wall.x, wall.y).Walls | wall.side) == kClosed) {
             return wall;
         }
     }
@@ -95,8 +94,7 @@ std::optional<Wall> TakeBox(const Game& game) {
 std::vector<WallCandidate> SafeList(const Game& game) {
     std::vector<WallCandidate> list;
     for (const Wall& wall : kScanOrder) {
-        if (game.IsWallFree(wall.x, wall.y, wall.side) &&
-            !RaisesCountAbove(game.Board(), wall, 2)) {
+        if (game.IsWallFree(wall) && !RaisesCountAbove(game.Board(), wall, 2)) {
             list.push_back({wall.x, wall.y, wall.side, 0});
         }
     }
