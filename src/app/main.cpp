@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <string_view>
 
+#include "later_starts.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/destroyed_window.h"
-#include "ui/frm_main.h"
-#include "ui/later_starts.h"
+#include "ui/dialogs/link_label.h"
+#include "ui/dialogs/system_info.h"
+#include "ui/main_window.h"
 #include "ui/single_instance.h"
 #include "ui/termination_signals.h"
 
@@ -56,7 +58,7 @@ void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QSt
     std::_Exit(1);
 }
 
-pennix::FrmMain* open_window = nullptr;
+pennix::MainWindow* open_window = nullptr;
 
 // Qt ends the program with exit() when the connection to the X server breaks, as it does when a
 // session without a session manager ends; the window is never closed then, so it saves here.
@@ -97,14 +99,16 @@ int main(int argc, char* argv[]) {
     qt_handler = qInstallMessageHandler(StartUpMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(qt_handler);
-    const std::filesystem::path settings_file = pennix::FrmMain::DefaultSettingsFile();
+    const std::filesystem::path settings_file = pennix::MainWindow::DefaultSettingsFile();
     pennix::SingleInstance instance(settings_file);
     if (!instance.MayStart()) {
         return StayOut(instance);
     }
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();
-    pennix::FrmMain window(settings_file);
+    const pennix::SystemInfoLauncher system_info;
+    pennix::MainWindow window(settings_file, {pennix::DefaultLinkOpener(),
+                                              [&system_info] { return system_info.Start(); }});
     pennix::AnswerLaterStarts(window, instance);
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);

@@ -40,8 +40,9 @@ WallOutcome Game::PlaceWall(const Wall& wall) {
     WallOutcome outcome;
     outcome.boxes_closed = ClaimClosedBoxes(current_player_);
     CountBoxes();
+    const bool was_over = game_over_;
     outcome.match_credited = EndIfFull();
-    outcome.game_ended = game_over_;
+    outcome.game_ended = game_over_ && !was_over;
     if (!game_over_ && outcome.boxes_closed == 0) {
         current_player_ = current_player_ == kHuman ? kComputer : kHuman;
         outcome.turn_passed = true;

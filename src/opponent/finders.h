@@ -17,8 +17,8 @@ std::optional<Wall> FindBoxToTake(const Game& game);
 // Whether drawing the wall would leave one of its boxes with three sides, offering it.
 bool IsUnsafeWall(const Board& board, const Wall& wall);
 
-// Every free wall that gives nothing away, in scan order (a wall between two boxes once, from
-// the first of them).
+// Every free wall that gives nothing away, in scan order: a wall between two boxes is listed from
+// each of them, and so is drawn twice as often as a border wall.
 class SafeWalls {
   public:
     explicit SafeWalls(const Game& game);

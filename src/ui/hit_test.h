@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "dot_rect.h"
+#include "board_layout.h"
 #include "game/board.h"
 
 namespace pennix {

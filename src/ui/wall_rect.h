@@ -1,7 +1,7 @@
 // Where a wall and an owner's letter are drawn, worked out from the dots around the box.
 #pragma once
 
-#include "dot_rect.h"
+#include "board_layout.h"
 
 namespace pennix {
 

@@ -5,10 +5,22 @@
 #include <cmath>
 #include <memory>
 
-#include "ui/frm_main.h"
+#include "ui/board_layout.h"
+#include "ui/board_view.h"
+#include "ui/dialogs/link_label.h"
+#include "ui/main_window.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
+
+namespace {
+
+class NoLinks : public LinkOpener {
+  public:
+    std::optional<LinkFailure> Open(const QString&) override { return std::nullopt; }
+};
+
+}  // namespace
 
 class FractionalScaleTest : public QObject {
     Q_OBJECT
@@ -21,7 +33,8 @@ class FractionalScaleTest : public QObject {
 
   private:
     QTemporaryDir settings_directory_;
-    std::unique_ptr<FrmMain> window_;
+    std::unique_ptr<MainWindow> window_;
+    NoLinks links_;
 };
 
 namespace {
@@ -54,8 +67,8 @@ int PixelsBetween(const QImage& image, QPoint board, const DotRect& from, const 
 
 void FractionalScaleTest::init() {
     QVERIFY(settings_directory_.isValid());
-    window_ = std::make_unique<FrmMain>(settings_directory_.filePath("pennix.ini").toStdString());
-    window_->SetPause([](std::chrono::microseconds) {});
+    window_ = std::make_unique<MainWindow>(settings_directory_.filePath("pennix.ini").toStdString(),
+                                           DesktopServices{links_, [] { return false; }});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const double scale = window_->devicePixelRatioF();
@@ -78,14 +91,15 @@ void FractionalScaleTest::WallsMeetTheirDotsAtBothEnds() {
         }
     }
     window_->CurrentGame().LoadPosition(board, kHuman);
-    window_->RefreshBoard();
+    window_->Board().repaint();
     // The whole window: below the menu bar the board begins at a fraction of a device pixel,
     // where seams show that an image of the board alone would not.
     const QImage image = window_->grab().toImage();
-    const QPoint board_origin = window_->ClientArea()->mapTo(window_.get(), QPoint(0, 0));
+    const QPoint board_origin =
+        window_->findChild<QWidget*>("clientArea")->mapTo(window_.get(), QPoint(0, 0));
     const double scale = window_->devicePixelRatioF();
 
-    const DotRects dots = window_->DotRectangles();
+    const DotRects dots = BoardDots();
     for (int d = 0; d < kDotCount; ++d) {
         const bool last_column = d % kDotColumns == kDotColumns - 1;
         const bool last_row = d / kDotColumns == kDotRows - 1;
@@ -108,23 +122,18 @@ void FractionalScaleTest::BlinkCoversTheWholeWall() {
     DrawWall(board, {1, 1, kTop});
     DrawWall(board, {3, 2, kLeft});
     window_->CurrentGame().LoadPosition(board, kComputer);
-    window_->RefreshBoard();
+    window_->Board().repaint();
     const double scale = window_->devicePixelRatioF();
-    const DotRects dots = window_->DotRectangles();
+    const DotRects dots = BoardDots();
     const struct {
         Wall wall;
         int from_dot;
         int to_dot;
     } cases[] = {{{1, 1, kTop}, 0, 1}, {{3, 2, kLeft}, 13, 24}};
     for (const auto& one : cases) {
-        QImage blinking;
-        window_->SetPause([this, &blinking](std::chrono::microseconds) {
-            if (blinking.isNull()) {
-                blinking = window_->ClientArea()->grab().toImage();
-            }
-        });
-        window_->AnimateWall(one.wall.x, one.wall.y, one.wall.side);
-        QVERIFY(!blinking.isNull());
+        window_->Board().ShowBlink(one.wall, Qt::white);
+        const QImage blinking = window_->findChild<QWidget*>("clientArea")->grab().toImage();
+        window_->Board().EndBlink();
         const DotRect& from = dots[one.from_dot];
         const DotRect& to = dots[one.to_dot];
         const QPoint board_origin(0, 0);  // an image of the board alone

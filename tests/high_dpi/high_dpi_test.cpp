@@ -8,10 +8,22 @@
 #include <optional>
 #include <set>
 
-#include "ui/frm_main.h"
+#include "ui/board_layout.h"
+#include "ui/board_view.h"
+#include "ui/dialogs/link_label.h"
+#include "ui/main_window.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
+
+namespace {
+
+class NoLinks : public LinkOpener {
+  public:
+    std::optional<LinkFailure> Open(const QString&) override { return std::nullopt; }
+};
+
+}  // namespace
 namespace {
 
 constexpr int kScale = 2;
@@ -55,13 +67,14 @@ class HighDpiTest : public QObject {
     void PressOnWindow(QPointF at_in_window);
 
     QTemporaryDir settings_directory_;
-    std::unique_ptr<FrmMain> window_;
+    std::unique_ptr<MainWindow> window_;
+    NoLinks links_;
 };
 
 void HighDpiTest::init() {
     QVERIFY(settings_directory_.isValid());
-    window_ = std::make_unique<FrmMain>(settings_directory_.filePath("pennix.ini").toStdString());
-    window_->SetPause([](std::chrono::microseconds) {});
+    window_ = std::make_unique<MainWindow>(settings_directory_.filePath("pennix.ini").toStdString(),
+                                           DesktopServices{links_, [] { return false; }});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -97,9 +110,9 @@ void HighDpiTest::PressOnWindow(QPointF at_in_window) {
 
 void HighDpiTest::WindowIsTwiceItsSizeInDevicePixels() {
     QCOMPARE(window_->devicePixelRatio(), qreal(kScale));
-    QCOMPARE(window_->ClientArea()->size(), QSize(390, 385));
+    QCOMPARE(window_->findChild<QWidget*>("clientArea")->size(), QSize(390, 385));
 
-    const QPixmap client = window_->ClientArea()->grab();
+    const QPixmap client = window_->findChild<QWidget*>("clientArea")->grab();
     QCOMPARE(client.size(), QSize(390, 385) * kScale);
     const QPixmap whole = window_->grab();
     QCOMPARE(whole.size(), window_->size() * kScale);
@@ -112,10 +125,12 @@ void HighDpiTest::WindowIsTwiceItsSizeInDevicePixels() {
 void HighDpiTest::WallsAndDotsAreDrawnSharpAtDevicePixels() {
     const Board board = SomeWalls();
     TheGame().LoadPosition(board, kHuman);
-    window_->RefreshBoard();
-    const QImage image = window_->ClientArea()->grab().toImage().copy(
-        kDotGrid.x() * kScale, kDotGrid.y() * kScale, kDotGrid.width() * kScale,
-        kDotGrid.height() * kScale);
+    window_->Board().repaint();
+    const QImage image = window_->findChild<QWidget*>("clientArea")
+                             ->grab()
+                             .toImage()
+                             .copy(kDotGrid.x() * kScale, kDotGrid.y() * kScale,
+                                   kDotGrid.width() * kScale, kDotGrid.height() * kScale);
 
     int black = 0;
     std::set<QRgb> others;
@@ -131,7 +146,7 @@ void HighDpiTest::WallsAndDotsAreDrawnSharpAtDevicePixels() {
     QVERIFY2(others.empty(),
              qPrintable(QString("%1 colours between black, blue and green").arg(others.size())));
 
-    const DotRects dots = window_->DotRectangles();
+    const DotRects dots = BoardDots();
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
             for (std::int16_t side : {kTop, kBottom, kLeft, kRight}) {
@@ -155,9 +170,9 @@ void HighDpiTest::WallsAndDotsAreDrawnSharpAtDevicePixels() {
     // The same board drawn at the logical size and enlarged would show the dots as 9-pixel
     // staircases of two-pixel steps; drawn at device resolution their edges are finer. Scaling
     // without smoothing is what an enlarged picture looks like at best.
-    QImage logical(window_->ClientArea()->size(), QImage::Format_RGB32);
+    QImage logical(window_->findChild<QWidget*>("clientArea")->size(), QImage::Format_RGB32);
     logical.setDevicePixelRatio(1);
-    window_->ClientArea()->render(&logical);
+    window_->findChild<QWidget*>("clientArea")->render(&logical);
     const QImage enlarged = logical.copy(kDotGrid).scaled(image.size());
     QVERIFY(enlarged.convertToFormat(image.format()) != image);
 }
@@ -167,7 +182,8 @@ void HighDpiTest::WallsAndDotsAreDrawnSharpAtDevicePixels() {
 // between two dots is open at both ends: device pixel 82 is logical 41, the first dot's right
 // edge, and hits nothing; device pixel 83 is logical 41.5, inside the gap.
 void HighDpiTest::PressesOnDevicePixelsHitTheirWalls() {
-    const QPoint client_offset = window_->ClientArea()->mapTo(window_.get(), QPoint(0, 0));
+    const QPoint client_offset =
+        window_->findChild<QWidget*>("clientArea")->mapTo(window_.get(), QPoint(0, 0));
     const struct {
         QPoint device;
         std::optional<Wall> wall;
@@ -189,9 +205,10 @@ void HighDpiTest::PressesOnDevicePixelsHitTheirWalls() {
     };
     for (const auto& one : cases) {
         TheGame().NewGame();
-        window_->RefreshBoard();
+        window_->Board().repaint();
         const QPointF logical = QPointF(one.device) / kScale;
         PressOnWindow(logical + client_offset);
+        QTRY_VERIFY(!window_->Busy());
         const QString where =
             QString("device pixel (%1, %2)").arg(one.device.x()).arg(one.device.y());
         if (!one.wall) {
@@ -209,7 +226,8 @@ void HighDpiTest::PressesOnDevicePixelsHitTheirWalls() {
 // menu bar above the board is twice as tall in device pixels and must not shift the board.
 void HighDpiTest::PressesThroughTheWholeWindowHitTheirWalls() {
     QWindow* handle = window_->windowHandle();
-    const QPoint client_offset = window_->ClientArea()->mapTo(window_.get(), QPoint(0, 0));
+    const QPoint client_offset =
+        window_->findChild<QWidget*>("clientArea")->mapTo(window_.get(), QPoint(0, 0));
     QVERIFY(client_offset.y() > 0);
     const struct {
         QPoint at;
@@ -219,8 +237,9 @@ void HighDpiTest::PressesThroughTheWholeWindowHitTheirWalls() {
                  {{340, 284}, MakeWall(10, 8, kBottom)}};
     for (const auto& one : cases) {
         TheGame().NewGame();
-        window_->RefreshBoard();
+        window_->Board().repaint();
         QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, one.at + client_offset);
+        QTRY_VERIFY(!window_->Busy());
         QVERIFY(TheGame().Board()(one.wall.x, one.wall.y).Walls & one.wall.side);
     }
 }

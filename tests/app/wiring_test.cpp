@@ -1,5 +1,5 @@
-// The main window with what it is wired to: the settings file at start-up and at exit, the help
-// menu's windows and the link under the board.
+// The main window with what the program wires it to: the settings file at start-up and at exit,
+// the termination signals, later starts, the help menu's windows and the link under the board.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,11 +28,11 @@
 #include <thread>
 #include <utility>
 
-#include "checked_options.h"
+#include "app/later_starts.h"
+#include "ui/checked_options.h"
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/link_label.h"
-#include "ui/frm_main.h"
-#include "ui/later_starts.h"
+#include "ui/main_window.h"
 #include "ui/single_instance.h"
 #include "ui/termination_signals.h"
 
@@ -69,7 +69,7 @@ class MainWindowWiringTest : public QObject {
     void AFailedSaveIsToldOnStandardError();
     void EachHelpEntryOpensItsWindow();
     void TheLinkOpensTheAddressItShows();
-    void LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClose();
+    void LaterStartsWaitForTheTurnAndAreGamesAfterTheClose();
     void AStartWhileACloseWaitsIsTheGameOnceTheCloseHasSaved();
     void AStartWhileATerminationSignalWaitsIsTheGameOnceTheCloseHasSaved();
 
@@ -92,7 +92,8 @@ class MainWindowWiringTest : public QObject {
     static void ProcessEventsFor(std::chrono::milliseconds time);
 
     std::unique_ptr<QTemporaryDir> directory_;
-    std::unique_ptr<FrmMain> window_;
+    std::unique_ptr<MainWindow> window_;
+    RecordingOpener links_;
     std::optional<SingleInstance> instance_;
 };
 
@@ -119,7 +120,8 @@ QByteArray MainWindowWiringTest::Read() const {
 }
 
 void MainWindowWiringTest::Open() {
-    window_ = std::make_unique<FrmMain>(SettingsPath().toStdString());
+    window_ = std::make_unique<MainWindow>(SettingsPath().toStdString(),
+                                           DesktopServices{links_, [] { return false; }});
 }
 
 std::unique_ptr<QThread> MainWindowWiringTest::LaterStart(const std::filesystem::path& file,
@@ -187,7 +189,7 @@ void MainWindowWiringTest::ExitAndTheCloseBoxBothSaveTheChecksAndTheScore() {
         Write("[Options]\nLevel=Hard\nSpeed=Fast\n[Score]\nYou= 3\nMe= 4\n");
         Open();
         window_->show();
-        const QSignalSpy closed(window_.get(), &FrmMain::Closed);
+        const QSignalSpy closed(window_.get(), &MainWindow::Closed);
         Entry("mnuGenius")->trigger();
         Entry("mnuSpeedMedium")->trigger();
         if (by_menu) {
@@ -282,30 +284,21 @@ void MainWindowWiringTest::SignalsTogetherAreOneRequestAndOnlyAStuckGameEndsUnsa
     QTest::qWait(10);
 }
 
+// The signal comes during a Slow reply: the reply ends at once, unblinked, and the game saves.
 void MainWindowWiringTest::TerminationSignalDuringTheReplySavesAfterIt() {
     CloseWindowsOnTerminationSignals();
     Open();
     window_->show();
-    Entry("mnuSpeedMedium")->trigger();
-    int pauses = 0;
-    const QSignalSpy closed(window_.get(), &FrmMain::Closed);
-    window_->SetPause([this, &pauses, &closed](std::chrono::microseconds) {
-        if (pauses++ == 0) {
-            std::raise(SIGTERM);
-            QCoreApplication::processEvents();
-            QVERIFY(window_->isVisible());
-            QCOMPARE(closed.count(), 0);
-        }
-    });
-    auto* board = window_->findChild<QWidget*>("clientArea");
-    QTest::mousePress(board, Qt::LeftButton, {}, {52, 28});
-    QTest::mouseRelease(board, Qt::LeftButton, {}, {52, 28});
-    // The blink under way when the signal came ends; the rest are skipped, the reply is not.
-    QCOMPARE(pauses, 2);
+    Entry("mnuSpeedSlow")->trigger();
+    const QSignalSpy closed(window_.get(), &MainWindow::Closed);
+    auto* board = window_->findChild<QWidget*>("board");
+    QTest::mouseClick(board, Qt::LeftButton, {}, {52, 28});
+    QVERIFY(window_->Busy());
+    std::raise(SIGTERM);
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 1500);
     QCOMPARE(window_->CurrentGame().CurrentPlayer(), kHuman);
     QVERIFY(!window_->isVisible());
-    QCOMPARE(closed.count(), 1);
-    QVERIFY(Read().contains("Speed=Medium"));
+    QVERIFY(Read().contains("Speed=Slow"));
 }
 
 void MainWindowWiringTest::AnEndWithoutACloseSavesUnlessACloseHasSaved() {
@@ -325,7 +318,8 @@ void MainWindowWiringTest::AnEndWithoutACloseSavesUnlessACloseHasSaved() {
 void MainWindowWiringTest::AFailedSaveIsToldOnStandardError() {
     Write("a file where a folder should be");
     const QString unwritable = SettingsPath() + "/pennix.ini";
-    window_ = std::make_unique<FrmMain>(unwritable.toStdString());
+    window_ = std::make_unique<MainWindow>(unwritable.toStdString(),
+                                           DesktopServices{links_, [] { return false; }});
     window_->show();
     QTemporaryFile error_output;
     QVERIFY(error_output.open());
@@ -363,27 +357,22 @@ void MainWindowWiringTest::TheLinkOpensTheAddressItShows() {
     window_->show();
     auto* link = window_->findChild<LinkLabel*>("lblWebpage");
     QVERIFY(link != nullptr);
-    RecordingOpener opener;
-    link->SetOpener(opener);
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(opener.opened, QStringList{link->text()});
+    QCOMPARE(links_.opened, QStringList{link->text()});
 }
 
-// A press held during the computer's reply starts the next reply before the first one's mark comes
-// back: only the last reply's mark answers the start waiting meanwhile. Once the window has
-// closed, a start is a game of its own.
-void MainWindowWiringTest::LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClose() {
+// A start made while the computer plays is answered once the window is idle again, as a close
+// may come meanwhile. Once the window has closed, a start is a game of its own.
+void MainWindowWiringTest::LaterStartsWaitForTheTurnAndAreGamesAfterTheClose() {
     OpenAnsweringLaterStarts();
     const std::filesystem::path file = SettingsPath().toStdString();
-    emit window_->ReplyStarted();
-    emit window_->ReplyEnded();
-    emit window_->ReplyStarted();
+    emit window_->ComputerTurnStarted();
     std::atomic<int> later_is_first{-1};
     const std::unique_ptr<QThread> later = LaterStart(file, later_is_first);
     later->start();
     ProcessEventsFor(std::chrono::milliseconds(300));
-    QVERIFY2(later_is_first == -1, "the first reply's mark answered during the second reply");
-    emit window_->ReplyEnded();
+    QVERIFY2(later_is_first == -1, "a start was answered during the computer's turn");
+    emit window_->Idle();
     QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 10000);
     QCOMPARE(later_is_first.load(), 0);
     QVERIFY(window_->isVisible());  // brought forward
@@ -450,4 +439,4 @@ void MainWindowWiringTest::AStartWhileATerminationSignalWaitsIsTheGameOnceTheClo
 }  // namespace pennix
 
 QTEST_MAIN(pennix::MainWindowWiringTest)
-#include "main_window_wiring_test.moc"
+#include "wiring_test.moc"

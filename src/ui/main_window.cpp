@@ -1,0 +1,339 @@
+// The main window's controls, start-up, closing and the player's queue; the menus have a file of
+// their own.
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <cstdio>
+#include <system_error>
+
+#include "board_view.h"
+#include "fonts.h"
+#include "opponent/computer_player.h"
+#include "store/settings.h"
+#include "ui/dialogs/build_settings.h"
+#include "ui/dialogs/dialog_look.h"
+#include "ui/dialogs/link_label.h"
+#include "ui/dialogs/resources.h"
+
+namespace pennix {
+
+namespace {
+
+const QColor kBackground(192, 255, 192);
+const QColor kLinkColour(0, 0, 192);
+constexpr QSize kClientSize(390, 385);
+
+void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// The window whose closing the late-news filter asks about (tests may make more than one).
+const MainWindow* late_news_window = nullptr;
+
+}  // namespace
+
+MainWindow::MainWindow(std::filesystem::path settings_file, DesktopServices desktop,
+                       QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      settings_file_(std::move(settings_file)),
+      desktop_(std::move(desktop)) {
+    setObjectName("frmMain");
+    setWindowTitle("The game of Pennix");
+    setWindowIcon(PennixIcon());
+    // A link that fails once its program has ended says so, but not on the way out.
+    SetLateNewsFilter([this] { return !leaving_; });
+    late_news_window = this;
+    setCentralWidget(CreateClientArea());
+    computer_turn_ = new ComputerTurn(game_, *board_, this);
+    connect(computer_turn_, &ComputerTurn::WallDrawn, this, &MainWindow::ShowScore);
+    connect(computer_turn_, &ComputerTurn::Finished, this, &MainWindow::ComputerTurnEnded);
+    CreateMenus();
+    // The window is as large as the board and the menu bar, whatever fonts the menu bar has.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    CentreOnScreen();
+    NewGame();
+    RestoreSettings();
+}
+
+MainWindow::~MainWindow() {
+    if (late_news_window == this) {
+        SetLateNewsFilter({});
+        late_news_window = nullptr;
+    }
+}
+
+// ---- Controls --------------------------------------------------------------------------------
+
+QWidget* MainWindow::CreateClientArea() {
+    auto* area = new QWidget(this);
+    area->setObjectName("clientArea");
+    area->setFixedSize(kClientSize);
+    FillBackground(area, kBackground);
+    board_ = new BoardView(game_, area);
+    connect(board_, &BoardView::WallPressed, this, [this](Wall wall) {
+        Enqueue({Command::Kind::BoardInput, [this, wall] { PressWall(wall); }});
+    });
+    CreateScoreAndRule(area);
+    CreateRandomButton(area);
+    CreateWebpageLink(area);
+    return area;
+}
+
+void MainWindow::CreateScoreAndRule(QWidget* area) {
+    // The label's own caption, seen only until start-up writes the score line over it.
+    score_label_ = new QLabel("You 0 - Me 0", area);
+    score_label_->setObjectName("lblScore");
+    score_label_->setGeometry(0, 304, 409, 25);
+    score_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    score_label_->setFont(ScoreFont());
+    FillBackground(score_label_, kBackground);
+    Paint(score_label_, QPalette::WindowText, board_->palette().color(QPalette::WindowText));
+
+    auto* rule = new QWidget(area);
+    rule->setObjectName("Line1");
+    rule->setGeometry(0, 344, 408, 2);
+    FillBackground(rule, board_->palette().color(QPalette::WindowText));
+}
+
+void MainWindow::CreateRandomButton(QWidget* area) {
+    random_button_ = new QPushButton("Rnd", area);
+    random_button_->setObjectName("cmdRandom");
+    random_button_->setGeometry(344, 352, 33, 25);
+    random_button_->setFont(ButtonFont());
+    random_button_->setToolTip("Make a random move");
+    connect(random_button_, &QPushButton::clicked, this, [this] {
+        Enqueue({Command::Kind::BoardInput, [this] { PlayRandomWall(); }});
+    });
+}
+
+void MainWindow::CreateWebpageLink(QWidget* area) {
+    auto* link = new LinkLabel(kAuthorPage, area, desktop_.links);
+    link->setObjectName("lblWebpage");
+    link->setGeometry(112, 360, 193, 17);
+    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    link->setFont(WebpageFont());
+    Paint(link, QPalette::WindowText, kLinkColour);
+    FillBackground(link, kBackground);
+}
+
+// ---- Start-up and closing --------------------------------------------------------------------
+
+void MainWindow::CentreOnScreen() {
+    adjustSize();
+    const QRect screen_area = screen()->geometry();
+    const QSize outer = frameGeometry().size();
+    move(screen_area.left() + (screen_area.width() - outer.width()) / 2,
+         screen_area.top() + (screen_area.height() - outer.height()) / 2);
+}
+
+std::filesystem::path MainWindow::DefaultSettingsFile() {
+    // The folder's name as the bytes the system knows it by: one that is not UTF-8 would not
+    // come back whole from a QString, and the folder would seem not to be there.
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return SettingsFile(
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    }
+    return SettingsFile(program.parent_path());
+}
+
+// A file without a level is a first start: the defaults are written and used.
+void MainWindow::RestoreSettings() {
+    const Settings settings = LoadOrCreateSettings(settings_file_);
+    level_ = static_cast<Level>(LevelIndex(settings.level));
+    speed_ = static_cast<Speed>(SpeedIndex(settings.speed));
+    ShowChoices();
+    game_.SetMatchScore(settings.human_wins, settings.computer_wins);
+}
+
+// A failed save can only be told on standard error (a desktop's journal keeps it): a window at
+// exit would hold up a logout. Plain stdio, as this may run inside exit(), after Qt's logging.
+void MainWindow::SaveSettings() {
+    saved_ = true;
+    const Settings settings{std::string(kLevelTexts[static_cast<int>(level_)]),
+                            std::string(kSpeedTexts[static_cast<int>(speed_)]), game_.HumanWins(),
+                            game_.ComputerWins()};
+    if (!pennix::SaveSettings(settings_file_, settings)) {
+        std::fprintf(stderr, "pennix: the settings and score could not be saved to %s\n",
+                     settings_file_.c_str());
+    }
+}
+
+void MainWindow::SaveSettingsUnlessClosed() {
+    if (!saved_) {
+        SaveSettings();
+    }
+}
+
+// A close that finds the window busy waits in the player's queue: the computer finishes its turn
+// at once, without blinking, the menu commands chosen before the close are carried out (none
+// opens a window now), and then the game saves, between two moves. The presses and "Rnd" still
+// waiting are dropped, and so is whatever comes after the close.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Saved for the last time already: the file may be another game's by now.
+    if (saved_) {
+        event->accept();
+        return;
+    }
+    if (!leaving_) {
+        leaving_ = true;
+        emit Leaving();
+    }
+    if (Busy()) {
+        event->ignore();
+        DropBoardInput();
+        const bool close_waits = !waiting_.empty() && waiting_.back().kind == Command::Kind::Close;
+        if (!close_waits) {
+            waiting_.push_back({Command::Kind::Close, [this] { close(); }});
+        }
+        computer_turn_->Hurry();
+        return;
+    }
+    SaveSettings();
+    waiting_.clear();
+    // Input still on its way to the closed window must not play on or open a message.
+    setEnabled(false);
+    event->accept();
+    emit Closed();
+}
+
+// ---- The player's queue ----------------------------------------------------------------------
+
+bool MainWindow::Busy() const {
+    return computer_turn_->Running() || running_command_ || !waiting_.empty() ||
+           QApplication::activeModalWidget() != nullptr;
+}
+
+void MainWindow::Enqueue(Command command) {
+    const bool closing = !waiting_.empty() && waiting_.back().kind == Command::Kind::Close;
+    if (saved_ || closing) {
+        return;
+    }
+    waiting_.push_back(std::move(command));
+    RunWaiting();
+}
+
+// One at a time, in the order they came. A command that starts the computer's turn stops the
+// run until the turn ends; one that opens a small window runs its own event loop, and what comes
+// meanwhile waits behind it.
+void MainWindow::RunWaiting() {
+    while (!waiting_.empty() && !computer_turn_->Running() && !running_command_ &&
+           QApplication::activeModalWidget() == nullptr) {
+        Command command = std::move(waiting_.front());
+        waiting_.pop_front();
+        if (command.kind == Command::Kind::Close) {
+            command.run();
+            return;
+        }
+        running_command_ = true;
+        command.run();
+        running_command_ = false;
+    }
+    if (!Busy()) {
+        emit Idle();
+    }
+}
+
+void MainWindow::DropBoardInput() {
+    std::erase_if(waiting_,
+                  [](const Command& command) { return command.kind == Command::Kind::BoardInput; });
+}
+
+void MainWindow::StartComputerTurnIfDue() {
+    if (game_.CurrentPlayer() == kComputer && !game_.GameOver()) {
+        emit ComputerTurnStarted();
+        computer_turn_->Start(level_, speed_);
+    }
+}
+
+void MainWindow::ComputerTurnEnded() {
+    ShowScore();
+    RunWaiting();
+}
+
+void MainWindow::ShowScore() {
+    score_label_->setText(QString::fromStdString(game_.ScoreLine()));
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void MainWindow::NewGame() {
+    game_.NewGame();
+    ShowScore();
+    board_->update();
+}
+
+// Choosing the level in force changes nothing; another one starts a new game at that level.
+void MainWindow::SelectLevel(Level level) {
+    if (level == level_) {
+        return;
+    }
+    level_ = level;
+    ShowChoices();
+    NewGame();
+}
+
+void MainWindow::SelectSpeed(Speed speed) {
+    speed_ = speed;
+    ShowChoices();
+}
+
+void MainWindow::ResetScores() {
+    if (leaving_) {
+        return;
+    }
+    CentredMessageBox question(QMessageBox::NoIcon, "Are you sure?",
+                               "Are you sure you want to reset the scores?",
+                               QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    if (question.exec() == QMessageBox::Yes) {
+        game_.SetMatchScore(0, 0);
+    }
+}
+
+// A safe wall for the player, then the computer's answer; when none is left the player is told,
+// but not on the way out.
+void MainWindow::PlayRandomWall() {
+    if (game_.GameOver()) {
+        return;
+    }
+    if (const std::optional<Wall> wall = ChooseHelpWall(game_)) {
+        return PressWall(*wall);
+    }
+    if (!leaving_) {
+        CentredMessageBox message(QMessageBox::NoIcon, "You are on your own",
+                                  "No safe random moves are left.", QMessageBox::Ok, this);
+        message.exec();
+    }
+}
+
+// The player's wall is painted before the computer's answer begins.
+void MainWindow::PressWall(const Wall& wall) {
+    if (!game_.IsWallFree(wall)) {
+        return;
+    }
+    game_.PlaceWall(wall);
+    ShowScore();
+    board_->repaint();
+    StartComputerTurnIfDue();
+}
+
+void MainWindow::ShowWindow(const std::function<void()>& show) {
+    if (!leaving_) {
+        show();
+    }
+}
+
+}  // namespace pennix

@@ -1,0 +1,134 @@
+// The menu bar: new game, exit, the level and speed groups, resetting the match, help entries.
+#include <QAction>
+#include <QActionGroup>
+#include <QMenuBar>
+
+#include "main_window.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_author.h"
+#include "ui/dialogs/frm_register.h"
+#include "ui/dialogs/frm_score.h"
+#include "ui/dialogs/help_window.h"
+
+namespace pennix {
+
+namespace {
+
+struct Choice {
+    const char* name;
+    const char* caption;
+};
+
+// In the order of the enumerations and of the stored names.
+constexpr Choice kLevelChoices[] = {
+    {"mnuEasy", "Easy"}, {"mnuMedium", "Medium"}, {"mnuHard", "Hard"}, {"mnuGenius", "Genius"}};
+constexpr Choice kSpeedChoices[] = {
+    {"mnuSpeedSlow", "Slow"}, {"mnuSpeedMedium", "Medium"}, {"mnuSpeedFast", "Fast"}};
+
+QMenu* NamedMenu(const QString& caption, const char* name, QWidget* parent) {
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+}  // namespace
+
+void MainWindow::CreateMenus() {
+    menuBar()->addMenu(CreateFileMenu());
+    menuBar()->addMenu(CreateOptionsMenu());
+    menuBar()->addMenu(CreateHelpMenu());
+}
+
+// A menu command waits in the player's queue while the window is busy.
+QAction* MainWindow::AddEntry(QMenu* menu, const char* name, const QString& caption,
+                              std::function<void()> command) {
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(name);
+    connect(entry, &QAction::triggered, this, [this, command = std::move(command)] {
+        Enqueue({Command::Kind::Menu, command});
+    });
+    return entry;
+}
+
+QMenu* MainWindow::CreateFileMenu() {
+    QMenu* menu = NamedMenu("&File", "File", this);
+    AddEntry(menu, "mnuNewGame", "&New Game", [this] { NewGame(); })->setShortcut(Qt::Key_F2);
+    AddSeparator(menu, "sep1");
+    // Exit is a request to close, as the close box makes: the window's close decides what waits.
+    QAction* exit = menu->addAction("E&xit");
+    exit->setObjectName("mnuExit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    return menu;
+}
+
+QMenu* MainWindow::CreateOptionsMenu() {
+    QMenu* menu = NamedMenu("&Options", "mnuOptions", this);
+    menu->addMenu(CreateLevelMenu(menu));
+    menu->addMenu(CreateSpeedMenu(menu));
+    AddSeparator(menu, "sep2");
+    AddEntry(menu, "mnuResetscores", "Reset scores ...", [this] { ResetScores(); });
+    return menu;
+}
+
+// Qt checks an entry of an exclusive group as it is chosen. The marks show the level and speed in
+// force, so they are put back at once; the command sets them when it is carried out.
+QMenu* MainWindow::CreateLevelMenu(QMenu* options) {
+    QMenu* menu = NamedMenu("Level", "mnuLevel", options);
+    level_entries_ = new QActionGroup(this);
+    for (int i = 0; i < static_cast<int>(std::size(kLevelChoices)); ++i) {
+        const auto level = static_cast<Level>(i);
+        QAction* entry = AddEntry(menu, kLevelChoices[i].name, kLevelChoices[i].caption,
+                                  [this, level] { SelectLevel(level); });
+        entry->setCheckable(true);
+        entry->setActionGroup(level_entries_);
+        connect(entry, &QAction::triggered, this, &MainWindow::ShowChoices);
+    }
+    return menu;
+}
+
+QMenu* MainWindow::CreateSpeedMenu(QMenu* options) {
+    QMenu* menu = NamedMenu("Speed", "mnuSpeed", options);
+    speed_entries_ = new QActionGroup(this);
+    for (int i = 0; i < static_cast<int>(std::size(kSpeedChoices)); ++i) {
+        const auto speed = static_cast<Speed>(i);
+        QAction* entry = AddEntry(menu, kSpeedChoices[i].name, kSpeedChoices[i].caption,
+                                  [this, speed] { SelectSpeed(speed); });
+        entry->setCheckable(true);
+        entry->setActionGroup(speed_entries_);
+        connect(entry, &QAction::triggered, this, &MainWindow::ShowChoices);
+    }
+    return menu;
+}
+
+void MainWindow::ShowChoices() {
+    level_entries_->actions().at(static_cast<int>(level_))->setChecked(true);
+    speed_entries_->actions().at(static_cast<int>(speed_))->setChecked(true);
+}
+
+// The help window stays open beside the game; the four small windows are modal.
+QMenu* MainWindow::CreateHelpMenu() {
+    QMenu* menu = NamedMenu("&Help", "mnuHelp", this);
+    AddEntry(menu, "mnuHelp2", "Help", [this] { ShowWindow([this] { ShowHelpContents(this); }); });
+    AddEntry(menu, "mnuHelpIndex", "Help index",
+             [this] { ShowWindow([this] { ShowHelpIndex(this); }); });
+    AddSeparator(menu, "sep4");
+    AddEntry(menu, "mnuAbout", "About the game",
+             [this] { ShowWindow([this] { ShowAbout(this); }); });
+    AddEntry(menu, "mnuAuthor", "About the author",
+             [this] { ShowWindow([this] { ShowAuthor(this); }); });
+    AddSeparator(menu, "sep3");
+    AddEntry(menu, "mnuScores", "Score board", [this] {
+        ShowWindow([this] { ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins()); });
+    });
+    AddSeparator(menu, "seg3");
+    AddEntry(menu, "mnuRegister", "Register",
+             [this] { ShowWindow([this] { ShowRegister(this, desktop_.links); }); });
+    return menu;
+}
+
+}  // namespace pennix
