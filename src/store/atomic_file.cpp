@@ -2,6 +2,7 @@
 #include "atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,10 +10,13 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstddef>
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 namespace pennix {
 namespace {
@@ -86,6 +90,71 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Every temporary file of `file` is named this, then the writer's PID, "-" and a counter.
+std::string TemporaryPrefix(const std::filesystem::path& file) {
+    return "." + file.filename().string().substr(0, kNameKeptInTemporary) + ".tmp-";
+}
+
+// A decimal number as a temporary file's name holds it: digits only, no leading zero.
+std::optional<unsigned long> NameNumber(std::string_view digits) {
+    unsigned long value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || (digits.size() > 1 && digits.front() == '0') || error != std::errc{} ||
+        stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The PID of the writer whose temporary file has this name, or nothing for any other name.
+std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix)) {
+        return std::nullopt;
+    }
+    name.remove_prefix(prefix.size());
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::optional<unsigned long> pid = NameNumber(name.substr(0, dash));
+    const std::optional<unsigned long> counter = NameNumber(name.substr(dash + 1));
+    if (!pid || !counter || *pid == 0 ||
+        *pid > static_cast<unsigned long>(std::numeric_limits<pid_t>::max()) ||
+        *counter > std::numeric_limits<unsigned>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<pid_t>(*pid);
+}
+
+// Only a process that no longer exists is known not to be writing; one that may not be signalled
+// still runs.
+bool HasEnded(pid_t pid) {
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// A save killed between writing its temporary file and renaming it leaves that file behind for
+// good. Those of writers that have ended are removed; a live writer's may be about to be renamed.
+void RemoveEndedWritersTemporaries(const std::filesystem::path& file) noexcept {
+    constexpr auto kRegular = std::filesystem::file_type::regular;
+    try {
+        const std::string prefix = TemporaryPrefix(file);
+        std::error_code error;
+        std::filesystem::directory_iterator entry(DirectoryOf(file), error);
+        for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+            const std::optional<pid_t> owner =
+                TemporaryOwner(entry->path().filename().string(), prefix);
+            std::error_code unknown_type;
+            if (owner && entry->symlink_status(unknown_type).type() == kRegular &&
+                HasEnded(*owner)) {
+                ::unlink(entry->path().c_str());
+            }
+        }
+    } catch (...) {
+        // Left for a later save: this one does not depend on it.
+    }
+}
+
 // A new file is opened with mode 0666, so that it gets the permissions the user's umask gives it;
 // one that replaces a file is opened for its owner alone until it has that file's owner and mode,
 // so that nobody the old file kept out can open it in between and read what is written.
@@ -94,9 +163,8 @@ std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path directory = DirectoryOf(file);
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const std::string name = "." + file.filename().string().substr(0, kNameKeptInTemporary) +
-                                 ".tmp-" + std::to_string(::getpid()) + "-" +
-                                 std::to_string(counter++);
+        const std::string name =
+            TemporaryPrefix(file) + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         std::filesystem::path temporary = directory / name;
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
@@ -206,6 +274,7 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) noex
         if (exists && (!S_ISREG(old.st_mode) || ::access(target->c_str(), W_OK) != 0)) {
             return false;
         }
+        RemoveEndedWritersTemporaries(*target);
         int raw_fd = -1;
         const std::optional<std::filesystem::path> temporary =
             CreateTemporary(*target, exists ? 0600 : 0666, raw_fd);

@@ -34,7 +34,9 @@ std::optional<std::filesystem::path> FollowLinks(const std::filesystem::path& fi
 // either the old file or the new one, never a mixture. A replaced file keeps its permissions and,
 // where allowed, its owner; a symbolic link keeps pointing at the file it names, which is created
 // when missing. Fails, touching nothing, when the path is not a regular file, when an existing
-// file may not be written, or when the directory is missing or not writable.
+// file may not be written, or when the directory is missing or not writable. The temporary files
+// of this file that a writer killed before its rename left behind are removed first, once that
+// writer's process has ended.
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) noexcept;
 
 }  // namespace pennix

@@ -1,6 +1,8 @@
 // ReadIniValue, WriteIniValue and WriteIniValues: the file ends of the INI reader and writer.
 #include "readwriteini.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -12,10 +14,30 @@ namespace pennix {
 
 namespace {
 
+// How much of a file without a byte-order mark decides whether it is UTF-16.
+constexpr std::size_t kUtf16Sample = 256;
+
 // Some editors save text as UTF-16 ("Unicode"), which the game does not read: written to, such a
-// file would be left half in one encoding and half in another.
+// file would be left half in one encoding and half in another. Without a byte-order mark, as
+// iconv writes it, such an INI file is mostly ASCII characters each paired with a NUL. So a file
+// is taken for UTF-16 when more than half of the byte pairs in its first 256 bytes are one NUL and
+// one other byte with the NUL on the same side. Text in ASCII, UTF-8 or a code page holds no NUL
+// at all, and a file of NULs alone (what a crash may leave) has no such pair and is still written.
 bool IsUtf16(std::string_view bytes) {
-    return bytes.starts_with("\xff\xfe") || bytes.starts_with("\xfe\xff");
+    if (bytes.starts_with("\xff\xfe") || bytes.starts_with("\xfe\xff")) {
+        return true;
+    }
+    const std::string_view sample = bytes.substr(0, kUtf16Sample);
+    const std::size_t pairs = sample.size() / 2;
+    std::size_t nul_second = 0;  // little-endian
+    std::size_t nul_first = 0;   // big-endian
+    for (std::size_t pair = 0; pair < pairs; ++pair) {
+        const bool first_nul = sample[2 * pair] == '\0';
+        const bool second_nul = sample[2 * pair + 1] == '\0';
+        nul_second += !first_nul && second_nul ? 1 : 0;
+        nul_first += first_nul && !second_nul ? 1 : 0;
+    }
+    return 2 * std::max(nul_second, nul_first) > pairs;
 }
 
 }  // namespace

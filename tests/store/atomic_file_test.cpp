@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -30,6 +33,48 @@ TEST_F(AtomicFileTest, AFileWithTheLongestNameIsReplacedAndCreated) {
     EXPECT_TRUE(ReplaceFile(Path("pennix.ini"), "[O]\r\n"));
     EXPECT_EQ(ReadBytes(Path(linked)), "[O]\r\n");
     EXPECT_EQ(Names(), (std::vector<std::string>{linked, longest, "pennix.ini"}));
+}
+
+// The PID of a child that has already ended, as a save killed by SIGKILL leaves it.
+pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// A save killed between writing its temporary file and renaming it leaves that file behind; the
+// next save removes those of ended writers, and no other file, however alike its name.
+TEST_F(AtomicFileTest, ASaveRemovesOnlyTheTemporaryFilesOfEndedWriters) {
+    const std::string ended = std::to_string(EndedProcess());
+    const std::string own = ".pennix.ini.tmp-";
+    const std::vector<std::string> kept{
+        own + std::to_string(::getpid()) + "-99",  // a live writer, this one
+        own + std::to_string(::getppid()) + "-0",  // and another
+        ".other.ini.tmp-" + ended + "-0",          // another file's
+        "pennix.ini.tmp-" + ended + "-0",
+        own + ended,
+        own + ended + "-",
+        own + ended + "-0x",
+        own + "0" + ended + "-0",
+        own + ended + "-1-2",
+        own + "-" + ended + "-0",
+        own + "0-0"};
+    for (const std::string& name : kept) {
+        WriteBytes(Path(name), "kept");
+    }
+    std::filesystem::create_directory(Path(own + ended + "-5"));
+    std::filesystem::create_symlink(kept.front(), Path(own + ended + "-6"));
+    WriteBytes(Path(own + ended + "-0"), "[O]\r\n");
+    WriteBytes(Path(own + ended + "-4294967295"), "[O]\r\n");
+
+    EXPECT_TRUE(ReplaceFile(Path("pennix.ini"), "new"));
+    std::vector<std::string> expected = kept;
+    expected.insert(expected.end(), {"pennix.ini", own + ended + "-5", own + ended + "-6"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(), expected);
 }
 
 // A new file gets what the player's umask allows; a replaced one keeps its own mode whatever the

@@ -75,18 +75,34 @@ TEST_F(ReadWriteIniTest, AFileOfExactlyTheLimitIsRewrittenButNeverGrown) {
     EXPECT_TRUE(ReadBytes(file) == full);
 }
 
-// A file an editor saved as UTF-16 reads as holding nothing, and keeps its bytes rather than
-// getting lines in another encoding.
+// A file an editor saved as UTF-16, with a byte-order mark or without one (as iconv writes it),
+// reads as holding nothing, and keeps its bytes rather than getting lines in another encoding.
 TEST_F(ReadWriteIniTest, Utf16FileReadsAsEmptyAndIsNeverWritten) {
     for (const bool little_endian : {true, false}) {
-        std::string text = little_endian ? "\xff\xfe" : "\xfe\xff";
-        for (const char c : std::string("[Options]\r\nLevel=Easy\r\n")) {
-            text += little_endian ? std::string{c, '\0'} : std::string{'\0', c};
+        for (const bool marked : {true, false}) {
+            std::string text = !marked ? "" : little_endian ? "\xff\xfe" : "\xfe\xff";
+            // A non-Latin comment first: a few pairs without a NUL do not hide the encoding.
+            text += little_endian ? "\x1f\x04\x30\x04" : "\x04\x1f\x04\x30";
+            for (const char c : std::string(";\r\n[Options]\r\nLevel=Easy\r\n")) {
+                text += little_endian ? std::string{c, '\0'} : std::string{'\0', c};
+            }
+            WriteBytes(Path("pennix.ini"), text);
+            EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "Options", "Level"), "none");
+            EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "Options", "Level", "Hard"))
+                << little_endian << marked;
+            EXPECT_TRUE(ReadBytes(Path("pennix.ini")) == text);  // not printed whole on a failure
         }
-        WriteBytes(Path("pennix.ini"), text);
-        EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "Options", "Level"), "none");
-        EXPECT_FALSE(WriteIniValue(Path("pennix.ini"), "Options", "Level", "Hard"));
-        EXPECT_TRUE(ReadBytes(Path("pennix.ini")) == text);  // not printed whole on a failure
+    }
+}
+
+// NUL bytes alone do not make a file UTF-16: a value holding one, or a file a crash left as NULs
+// only, is still written.
+TEST_F(ReadWriteIniTest, FilesWithSomeOrOnlyNulBytesAreStillWritten) {
+    using namespace std::string_literals;
+    for (const std::string& old : {"[Options]\r\nLevel=E\0y\r\n"s, std::string(64, '\0')}) {
+        WriteBytes(Path("pennix.ini"), old);
+        EXPECT_TRUE(WriteIniValue(Path("pennix.ini"), "Options", "Level", "Hard"));
+        EXPECT_EQ(ReadIniValue(Path("pennix.ini"), "Options", "Level"), "Hard");
     }
 }
 

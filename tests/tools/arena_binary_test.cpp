@@ -117,15 +117,18 @@ TEST(ArenaBinary, AnUnreadableRecordIsAFailureNotANewGame) {
     EXPECT_EQ(run.err, "pennix-arena: could not read standard input\n");
 }
 
-// Help, analysis or a match table that never reached its reader is no success.
+// Help, analysis or a match table that never reached its reader, on a full disk or in a pipe
+// whose reader has gone, is no success; neither is it a silent end by SIGPIPE.
 TEST(ArenaBinary, OutputThatCannotBeWrittenIsAFailure) {
     for (const Arguments& arguments :
          {Arguments{"--help"}, Arguments{"match", "--help"}, Arguments{"analyze"},
           Arguments{"match", "easy", "easy", "--games", "2"}}) {
-        const ArenaRun run = RunArenaWriting(arguments, "/dev/full");
-        EXPECT_EQ(run.exit_status, 1) << arguments.front();
-        EXPECT_EQ(run.err, "pennix-arena: could not write to standard output\n")
-            << arguments.front();
+        for (const ArenaRun& run :
+             {RunArenaWriting(arguments, "/dev/full"), RunArenaIntoClosedPipe(arguments)}) {
+            EXPECT_EQ(run.exit_status, 1) << arguments.front();
+            EXPECT_EQ(run.err, "pennix-arena: could not write to standard output\n")
+                << arguments.front();
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,6 +68,12 @@ ArenaRun RunWithInput(const std::vector<std::string>& arguments, int input, int 
 
     const pid_t child = fork();
     if (child == 0) {
+        // As a shell starts it, whatever this test process does with SIGPIPE.
+        signal(SIGPIPE, SIG_DFL);
+        sigset_t pipe_signal;
+        sigemptyset(&pipe_signal);
+        sigaddset(&pipe_signal, SIGPIPE);
+        sigprocmask(SIG_UNBLOCK, &pipe_signal, nullptr);
         dup2(input, STDIN_FILENO);
         dup2(output >= 0 ? output : out.Descriptor(), STDOUT_FILENO);
         dup2(err.Descriptor(), STDERR_FILENO);
@@ -107,6 +114,18 @@ ArenaRun RunArenaWriting(const std::vector<std::string>& arguments, const std::s
     TempFile in("");
     ArenaRun run = RunWithInput(arguments, in.Descriptor(), output);
     close(output);
+    return run;
+}
+
+ArenaRun RunArenaIntoClosedPipe(const std::vector<std::string>& arguments) {
+    int ends[2];
+    if (pipe(ends) != 0) {
+        throw std::runtime_error("cannot create a pipe");
+    }
+    close(ends[0]);
+    TempFile in("");
+    ArenaRun run = RunWithInput(arguments, in.Descriptor(), ends[1]);
+    close(ends[1]);
     return run;
 }
 

@@ -20,4 +20,7 @@ ArenaRun RunArenaReading(const std::vector<std::string>& arguments, const std::s
 // The same with standard output written to a path (/dev/full, say); `out` stays empty.
 ArenaRun RunArenaWriting(const std::vector<std::string>& arguments, const std::string& path);
 
+// The same with standard output a pipe whose reader has already gone; `out` stays empty.
+ArenaRun RunArenaIntoClosedPipe(const std::vector<std::string>& arguments);
+
 }  // namespace pennix::arena::testing

@@ -1,5 +1,6 @@
 // pennix-arena: computer-against-computer matches and analysis of positions, without a window.
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -104,6 +105,10 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that has gone away (`pennix-arena match ... | head -1`) would otherwise end the
+    // program silently with SIGPIPE; ignored, the write fails with EPIPE and is reported as any
+    // other output that could not be written.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         return Run(argc, argv);
     } catch (const std::exception& error) {
