@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the game beside an empty Qt main window built the same way (and
-# beside that window with a one-entry menu bar, which is what drawing any text costs), then the
-# game's CPU while it waits and during a Slow reply; all under a private Xvfb.
+# beside that window with a one-entry menu bar, which is what drawing any text costs) and beside
+# KSquares, KDE's dots and boxes, installed from Debian when missing (for this benchmark only);
+# then the game's CPU while it waits and during a Slow reply; all under a private Xvfb.
 # Usage: bench/startup.sh [build-dir] [runs]     (figures only; nothing here passes or fails)
 set -euo pipefail
 
@@ -22,6 +23,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# KSquares is a peer to measure against, never a dependency of the game.
+# Debian puts it in /usr/games, which root's PATH lacks.
+export PATH="$PATH:/usr/games"
+if ! command -v ksquares >/dev/null; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        ksquares >/dev/null || { echo "ksquares could not be installed" >&2; exit 1; }
+fi
+peer=$(command -v ksquares)
+
 # Copies, so that their settings file lies here rather than beside the build's game, which
 # `make run` plays (and which, were it open, every start here would hand over to).
 mkdir "$work/bin"
@@ -35,6 +47,11 @@ pids+=("$xvfb_pid")
 export QT_XCB_GL_INTEGRATION=none
 export HOME="$work" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
+
+# A KDE program will not start without a session bus: KSquares gets one of its own.
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+pids+=("$(sed -n 2p <<<"$bus")")
+peer_bus=$(sed -n 1p <<<"$bus")
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 
@@ -82,25 +99,31 @@ measure() {
 # A first run of each warms the disk cache and the font cache.
 measure "$game" >/dev/null
 measure "$empty" >/dev/null
+measure env DBUS_SESSION_BUS_ADDRESS="$peer_bus" "$peer" >/dev/null
 : >"$work/game.txt"
 : >"$work/empty.txt"
 : >"$work/menu.txt"
+: >"$work/peer.txt"
 for _ in $(seq "$runs"); do
     measure "$game" >>"$work/game.txt"
     measure "$empty" >>"$work/empty.txt"
     measure "$empty" --menu-bar >>"$work/menu.txt"
+    measure env DBUS_SESSION_BUS_ADDRESS="$peer_bus" "$peer" >>"$work/peer.txt"
 done
 
 column_median() { cut -d' ' -f"$2" "$work/$1.txt" | median; }
 percent() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f%%", (a - b) * 100 / b }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 report() {
-    local game_value empty_value menu_value
+    local game_value empty_value menu_value peer_value
     game_value=$(column_median game "$1")
     empty_value=$(column_median empty "$1")
     menu_value=$(column_median menu "$1")
+    peer_value=$(column_median peer "$1")
     echo "  pennix                       $game_value"
     echo "  empty window                 $empty_value   (pennix $(percent "$game_value" "$empty_value"))"
     echo "  empty window with a menu bar $menu_value   (pennix $(percent "$game_value" "$menu_value"))"
+    echo "  ksquares                     $peer_value   (pennix $(ratio "$game_value" "$peer_value"))"
 }
 echo "Warm start-up to window mapped (median of $runs, microseconds):"
 report 1
