@@ -93,6 +93,12 @@ constexpr bool NeighbourOf(const Wall& wall, Wall& neighbour) {
     }
 }
 
+// Whether the two name one wall, the second maybe from the box across it.
+constexpr bool SameWall(const Wall& a, const Wall& b) {
+    Wall across;
+    return a == b || (NeighbourOf(a, across) && across == b);
+}
+
 // Draws the wall on its box and on the box across it, if any. Claims nothing.
 inline void DrawWall(Board& board, const Wall& wall) {
     board(wall.x, wall.y).Walls |= wall.side;

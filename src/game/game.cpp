@@ -8,6 +8,17 @@ namespace pennix {
 namespace {
 
 // The match score is 16-bit; a long enough match must stop at the top, never wrap to negative.
+// A wall between two boxes is kept under the box above it or to its left, its right or bottom side.
+std::size_t DrawerIndex(const Wall& wall) {
+    Wall key = wall;
+    Wall neighbour;
+    if ((wall.side == kLeft || wall.side == kTop) && NeighbourOf(wall, neighbour)) {
+        key = neighbour;
+    }
+    const int side = key.side == kLeft ? 0 : key.side == kRight ? 1 : key.side == kTop ? 2 : 3;
+    return static_cast<std::size_t>((key.y * kDotColumns + key.x) * 4 + side);
+}
+
 bool Credit(std::int16_t& wins) {
     if (wins == std::numeric_limits<std::int16_t>::max()) {
         return false;
@@ -24,6 +35,7 @@ Game::Game() {
 
 void Game::NewGame() {
     board_ = pennix::Board{};
+    drawn_by_.fill(kNobody);
     computer_boxes_ = 0;
     human_boxes_ = 0;
     game_over_ = false;
@@ -37,6 +49,7 @@ bool Game::IsWallFree(const Wall& wall) const {
 
 WallOutcome Game::PlaceWall(const Wall& wall) {
     DrawWall(board_, wall);
+    drawn_by_[DrawerIndex(wall)] = current_player_;
     WallOutcome outcome;
     outcome.boxes_closed = ClaimClosedBoxes(current_player_);
     CountBoxes();
@@ -105,8 +118,13 @@ std::string Game::ScoreLine() const {
     return "Game over. You win! (" + human + "-" + computer + ")";
 }
 
+char Game::DrawnBy(const Wall& wall) const {
+    return IsDrawn(board_, wall) ? drawn_by_[DrawerIndex(wall)] : kNobody;
+}
+
 void Game::LoadPosition(const pennix::Board& board, char current_player) {
     board_ = board;
+    drawn_by_.fill(kNobody);
     current_player_ = current_player;
     CountBoxes();
     game_over_ = human_boxes_ + computer_boxes_ == kBoxes;

@@ -1,6 +1,7 @@
 // One running game: the board, whose turn it is, the box counts, the end and the match score.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -36,6 +37,10 @@ class Game {
     // game and credits the match once. The caller has checked IsWallFree on the same wall.
     WallOutcome PlaceWall(const Wall& wall);
 
+    // Who drew the wall: kHuman, kComputer, or kNobody for a wall not drawn or one that a loaded
+    // position brought along.
+    char DrawnBy(const Wall& wall) const;
+
     // "You 3 Me 5" during play, the result line once the game is over.
     std::string ScoreLine() const;
 
@@ -62,6 +67,8 @@ class Game {
     bool EndIfFull();
 
     pennix::Board board_;
+    // By wall, in the order of the board's cells and their four sides.
+    std::array<char, kDotColumns * kDotRows * 4> drawn_by_{};
     char current_player_ = kHuman;
     std::int16_t human_boxes_ = 0;
     std::int16_t computer_boxes_ = 0;

@@ -22,6 +22,7 @@ constexpr std::string_view kScore = "Score";
 constexpr std::string_view kMessage = "Message";
 constexpr std::string_view kLevel = "Level";
 constexpr std::string_view kSpeed = "Speed";
+constexpr std::string_view kMarks = "Marks";
 constexpr std::string_view kYou = "You";
 constexpr std::string_view kMe = "Me";
 constexpr std::string_view kText = "Text";
@@ -193,7 +194,7 @@ std::filesystem::path SettingsFile(const std::filesystem::path& program_director
 Settings LoadSettings(const std::filesystem::path& file) {
     return {ReadIniValue(file, kOptions, kLevel), ReadIniValue(file, kOptions, kSpeed),
             NumberFromText(ReadIniValue(file, kScore, kYou)),
-            NumberFromText(ReadIniValue(file, kScore, kMe))};
+            NumberFromText(ReadIniValue(file, kScore, kMe)), ReadIniValue(file, kOptions, kMarks)};
 }
 
 Settings LoadOrCreateSettings(const std::filesystem::path& file) {
@@ -209,12 +210,14 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& settings) {
     CreateDirectoryOf(file);
     const std::string human_wins = NumberText(settings.human_wins);
     const std::string computer_wins = NumberText(settings.computer_wins);
-    const std::array<IniEntry, 5> entries{{{kOptions, kLevel, settings.level},
+    const std::array<IniEntry, 6> entries{{{kOptions, kLevel, settings.level},
                                            {kOptions, kSpeed, settings.speed},
                                            {kMessage, kText, kGreeting},
                                            {kScore, kYou, human_wins},
-                                           {kScore, kMe, computer_wins}}};
-    return WriteIniValues(file, entries);
+                                           {kScore, kMe, computer_wins},
+                                           {kOptions, kMarks, settings.marks}}};
+    const bool marks_known = settings.marks != kIniMissing;
+    return WriteIniValues(file, std::span(entries).first(marks_known ? 6 : 5));
 }
 
 std::string NumberText(std::int16_t value) {

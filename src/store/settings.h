@@ -18,6 +18,10 @@ inline constexpr std::string_view kSettingsFileName = "pennix.ini";
 // them exactly selects the last entry.
 inline constexpr std::array<std::string_view, 4> kLevelTexts{"Easy", "Medium", "Hard", "Genius"};
 inline constexpr std::array<std::string_view, 3> kSpeedTexts{"Slow", "Medium", "Fast"};
+// Whether the computer's last turn stays marked: only "Off" switches the marks off, and a file
+// without the key has them on.
+inline constexpr std::string_view kMarksOn = "On";
+inline constexpr std::string_view kMarksOff = "Off";
 
 // What the file remembers between runs. The texts are kept as read, "none" for a missing key,
 // so that start-up can tell a file without a level from a file with an unknown one.
@@ -26,6 +30,9 @@ struct Settings {
     std::string speed;
     std::int16_t human_wins = 0;
     std::int16_t computer_wins = 0;
+    // "none" when the file has no such key; a save then writes none either, so that the files of
+    // players who never change the option stay as they were.
+    std::string marks = "none";
 
     bool operator==(const Settings&) const = default;
 };
@@ -50,10 +57,10 @@ Settings LoadSettings(const std::filesystem::path& file);
 // with unknown texts stays as it is.
 Settings LoadOrCreateSettings(const std::filesystem::path& file);
 
-// Unload: writes level, speed, greeting and the two scores, in that order, in one replacement of
-// the file, so that a crash never leaves part of one save beside part of another. False when any
-// of them could not be written (a read-only or oversized file, a full disk); the game can then only
-// say so, as nothing else can be done at exit.
+// Unload: writes level, speed, greeting, the two scores and the marks when known, in that order, in
+// one replacement of the file, so that a crash never leaves part of one save beside part of
+// another. False when any of them could not be written (a read-only or oversized file, a full
+// disk); the game can then only say so, as nothing else can be done at exit.
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings);
 
 // " 3" for 3, " 0" for 0, "-5" for -5.

@@ -3,11 +3,15 @@
 // background shows where a wall meets its dot.
 #include "board_view.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "board_accessible.h"
 #include "board_layout.h"
 #include "device_pixels.h"
 #include "fonts.h"
@@ -21,6 +25,7 @@ namespace {
 
 const QColor kBackground(192, 255, 192);
 const QColor kDotColour(0, 0, 255);
+const QColor kCursorColour(0, 0, 128);
 constexpr DotRects kDots = BoardDots();
 constexpr std::int16_t kSidesInDrawingOrder[] = {kTop, kBottom, kLeft, kRight};
 
@@ -77,9 +82,15 @@ void PaintLetter(QPainter& painter, TextPosition at, char owner) {
 
 }  // namespace
 
+const QColor BoardView::kMarkColour(213, 94, 0);
+
 BoardView::BoardView(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    UseBoardAccessibility();
     setObjectName("board");
+    setAccessibleName(tr("Board"));
     setFixedSize(kSize);
+    setFocusPolicy(Qt::StrongFocus);
+    shown_ = game_.Board();
     setFont(BoardFont());
     FillBackground(this, kBackground);
     // The board is light green on every desktop, where a dark desktop's light text would vanish.
@@ -100,6 +111,43 @@ void BoardView::EndBlink() {
     blink_.reset();
 }
 
+void BoardView::SetMarkedWalls(std::vector<Wall> walls) {
+    marked_ = std::move(walls);
+    update();
+}
+
+void BoardView::MoveCursor(CursorStep step) {
+    cursor_ = StepCursor(cursor_, step);
+    cursor_shown_ = true;
+    UpdateCursor();
+}
+
+void BoardView::PressCursor() {
+    cursor_shown_ = true;
+    UpdateCursor();
+    emit WallPressed(cursor_);
+}
+
+void BoardView::UpdateCursor() {
+    update();
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focus(BoardAccessible::WallInterface(this, cursor_), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void BoardView::BoardChanged() {
+    update();
+    if (QAccessible::isActive()) {
+        TellChanges(this, shown_, game_.Board());
+    }
+    shown_ = game_.Board();
+}
+
+void BoardView::Announce(const QString& text) {
+    setAccessibleDescription(text);
+}
+
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintWalls(painter);
@@ -108,6 +156,9 @@ void BoardView::paintEvent(QPaintEvent*) {
         FillBar(painter, WallRectangle(kDots, wall.x, wall.y, wall.side), colour);
     }
     PaintDots(painter);
+    if (cursor_shown_) {
+        PaintCursor(painter);
+    }
 }
 
 void BoardView::PaintWalls(QPainter& painter) const {
@@ -121,7 +172,10 @@ void BoardView::PaintWalls(QPainter& painter) const {
                     continue;
                 }
                 const WallRect bar = WallRectangle(kDots, x, y, side);
-                FillBar(painter, bar, Qt::black);
+                const bool marked = std::any_of(
+                    marked_.begin(), marked_.end(),
+                    [&](const Wall& wall) { return SameWall(wall, MakeWall(x, y, side)); });
+                FillBar(painter, bar, marked ? kMarkColour : QColor(Qt::black));
                 if (side == kTop && box.Owner != kNobody) {
                     PaintLetter(painter, LetterPosition(bar), box.Owner);
                 }
@@ -144,13 +198,53 @@ void BoardView::PaintDots(QPainter& painter) const {
     }
 }
 
-// Every button and every modifier count the same.
+// A frame two pixels wide just inside the gap, between the dots, over what is drawn there.
+void BoardView::PaintCursor(QPainter& painter) const {
+    const WallRect gap = GapRectangle(kDots, cursor_);
+    painter.setPen(QPen(kCursorColour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(gap.x1 + 1, gap.y1 + 1, gap.Width() - 2, gap.Height() - 2));
+}
+
+// Every button and every modifier count the same; the mouse puts the keyboard's cursor away.
 void BoardView::mousePressEvent(QMouseEvent* event) {
+    if (cursor_shown_) {
+        cursor_shown_ = false;
+        update();
+    }
     const QPointF at = event->position();
     if (const auto wall =
             WallAtPoint(kDots, static_cast<float>(at.x()), static_cast<float>(at.y()))) {
         emit WallPressed(*wall);
     }
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            return MoveCursor(CursorStep::Left);
+        case Qt::Key_Right:
+            return MoveCursor(CursorStep::Right);
+        case Qt::Key_Up:
+            return MoveCursor(CursorStep::Up);
+        case Qt::Key_Down:
+            return MoveCursor(CursorStep::Down);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            return PressCursor();
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+// Coming to the board by the keyboard shows where the cursor is.
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        cursor_shown_ = true;
+    }
+    UpdateCursor();
 }
 
 // The second press of a double click is a press like the first.

@@ -95,6 +95,7 @@ void ComputerTurn::Advance() {
 void ComputerTurn::DrawNextWall() {
     wall_ = *ChooseWall(level_, game_, game_.Random());
     const WallOutcome outcome = game_.PlaceWall(wall_);
+    board_.BoardChanged();
     board_.repaint();
     emit WallDrawn(wall_, outcome);
 }

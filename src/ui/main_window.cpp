@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -29,6 +30,7 @@ namespace {
 const QColor kBackground(192, 255, 192);
 const QColor kLinkColour(0, 0, 192);
 constexpr QSize kClientSize(390, 385);
+constexpr auto kBusyPointerDelay = std::chrono::milliseconds(150);
 
 void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -38,6 +40,17 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
 
 // The window whose closing the late-news filter asks about (tests may make more than one).
 const MainWindow* late_news_window = nullptr;
+
+// What the computer did in its turn, in words a screen reader says.
+QString TurnSummary(int walls, int boxes) {
+    const QString drew = walls == 1 ? MainWindow::tr("I drew one wall")
+                                    : MainWindow::tr("I drew %1 walls").arg(walls);
+    if (boxes == 0) {
+        return drew + MainWindow::tr(" and took no box.");
+    }
+    return drew + (boxes == 1 ? MainWindow::tr(" and took one box.")
+                              : MainWindow::tr(" and took %1 boxes.").arg(boxes));
+}
 
 }  // namespace
 
@@ -56,8 +69,11 @@ MainWindow::MainWindow(std::filesystem::path settings_file, DesktopServices desk
     late_news_window = this;
     setCentralWidget(CreateClientArea());
     computer_turn_ = new ComputerTurn(game_, *board_, this);
-    connect(computer_turn_, &ComputerTurn::WallDrawn, this, &MainWindow::ShowScore);
+    connect(computer_turn_, &ComputerTurn::WallDrawn, this, &MainWindow::ComputerTurnDrew);
     connect(computer_turn_, &ComputerTurn::Finished, this, &MainWindow::ComputerTurnEnded);
+    busy_pointer_.setSingleShot(true);
+    busy_pointer_.setInterval(kBusyPointerDelay);
+    connect(&busy_pointer_, &QTimer::timeout, this, [this] { setCursor(Qt::BusyCursor); });
     CreateMenus();
     // The window is as large as the board and the menu bar, whatever fonts the menu bar has.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -78,6 +94,7 @@ MainWindow::~MainWindow() {
 QWidget* MainWindow::CreateClientArea() {
     auto* area = new QWidget(this);
     area->setObjectName("clientArea");
+    area->setAccessibleName(tr("Game"));
     area->setFixedSize(kClientSize);
     FillBackground(area, kBackground);
     board_ = new BoardView(game_, area);
@@ -102,6 +119,7 @@ void MainWindow::CreateScoreAndRule(QWidget* area) {
 
     auto* rule = new QWidget(area);
     rule->setObjectName("Line1");
+    rule->setAccessibleName(tr("Rule"));
     rule->setGeometry(0, 344, 408, 2);
     FillBackground(rule, board_->palette().color(QPalette::WindowText));
 }
@@ -112,6 +130,8 @@ void MainWindow::CreateRandomButton(QWidget* area) {
     random_button_->setGeometry(344, 352, 33, 25);
     random_button_->setFont(ButtonFont());
     random_button_->setToolTip("Make a random move");
+    random_button_->setAccessibleDescription(random_button_->toolTip());
+    setTabOrder(board_, random_button_);
     connect(random_button_, &QPushButton::clicked, this, [this] {
         Enqueue({Command::Kind::BoardInput, [this] { PlayRandomWall(); }});
     });
@@ -154,6 +174,7 @@ void MainWindow::RestoreSettings() {
     const Settings settings = LoadOrCreateSettings(settings_file_);
     level_ = static_cast<Level>(LevelIndex(settings.level));
     speed_ = static_cast<Speed>(SpeedIndex(settings.speed));
+    marks_ = settings.marks;
     ShowChoices();
     game_.SetMatchScore(settings.human_wins, settings.computer_wins);
 }
@@ -209,6 +230,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit Closed();
 }
 
+// Enter draws the wall under the board's cursor wherever the focus is, and the arrow keys bring
+// the focus to the board, as a player who has tabbed to "Rnd" expects.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return board_->PressCursor();
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            board_->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(board_, event);
+            return;
+        default:
+            QMainWindow::keyPressEvent(event);
+    }
+}
+
 // ---- The player's queue ----------------------------------------------------------------------
 
 bool MainWindow::Busy() const {
@@ -253,14 +293,40 @@ void MainWindow::DropBoardInput() {
 
 void MainWindow::StartComputerTurnIfDue() {
     if (game_.CurrentPlayer() == kComputer && !game_.GameOver()) {
+        turn_walls_.clear();
+        turn_boxes_ = 0;
+        busy_pointer_.start();
         emit ComputerTurnStarted();
         computer_turn_->Start(level_, speed_);
     }
 }
 
-void MainWindow::ComputerTurnEnded() {
+void MainWindow::ComputerTurnDrew(const Wall& wall, const WallOutcome& outcome) {
+    turn_walls_.push_back(wall);
+    turn_boxes_ += outcome.boxes_closed;
     ShowScore();
+}
+
+// The turn's walls stay marked until the player draws again; assistive technology is told what
+// the computer did, as a player watching the board would see it.
+void MainWindow::ComputerTurnEnded() {
+    busy_pointer_.stop();
+    unsetCursor();
+    ShowScore();
+    if (MarksShown()) {
+        board_->SetMarkedWalls(turn_walls_);
+    }
+    board_->Announce(TurnSummary(static_cast<int>(turn_walls_.size()), turn_boxes_));
     RunWaiting();
+}
+
+void MainWindow::BoardChanged() {
+    ShowScore();
+    board_->BoardChanged();
+}
+
+bool MainWindow::MarksShown() const {
+    return marks_ != kMarksOff;
 }
 
 void MainWindow::ShowScore() {
@@ -271,8 +337,8 @@ void MainWindow::ShowScore() {
 
 void MainWindow::NewGame() {
     game_.NewGame();
-    ShowScore();
-    board_->update();
+    board_->SetMarkedWalls({});
+    BoardChanged();
 }
 
 // Choosing the level in force changes nothing; another one starts a new game at that level.
@@ -288,6 +354,16 @@ void MainWindow::SelectLevel(Level level) {
 void MainWindow::SelectSpeed(Speed speed) {
     speed_ = speed;
     ShowChoices();
+}
+
+// Switched off, the marks of the turn on the board go at once; switched on, they show from the
+// computer's next turn.
+void MainWindow::ShowMarks(bool shown) {
+    marks_ = std::string(shown ? kMarksOn : kMarksOff);
+    ShowChoices();
+    if (!shown) {
+        board_->SetMarkedWalls({});
+    }
 }
 
 void MainWindow::ResetScores() {
@@ -325,7 +401,8 @@ void MainWindow::PressWall(const Wall& wall) {
         return;
     }
     game_.PlaceWall(wall);
-    ShowScore();
+    board_->SetMarkedWalls({});
+    BoardChanged();
     board_->repaint();
     StartComputerTurnIfDue();
 }

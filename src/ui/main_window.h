@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "computer_turn.h"
 #include "game/game.h"
@@ -45,6 +48,8 @@ class MainWindow : public QMainWindow {
 
     Level CurrentLevel() const { return level_; }
     Speed CurrentSpeed() const { return speed_; }
+    // Whether the computer's last turn stays marked (the default).
+    bool MarksShown() const;
     Game& CurrentGame() { return game_; }
     BoardView& Board() const { return *board_; }
     // The computer is playing, or what the player did meanwhile still waits, or a small window or
@@ -56,6 +61,7 @@ class MainWindow : public QMainWindow {
     void NewGame();
     void SelectLevel(Level level);
     void SelectSpeed(Speed speed);
+    void ShowMarks(bool shown);
     void ResetScores();
     void PlayRandomWall();
     void PressWall(const Wall& wall);
@@ -75,6 +81,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // What the player's queue holds. A press and "Rnd" are the board's own input, which a close
@@ -110,7 +117,9 @@ class MainWindow : public QMainWindow {
     void RunWaiting();
     void DropBoardInput();
     void StartComputerTurnIfDue();
+    void ComputerTurnDrew(const Wall& wall, const WallOutcome& outcome);
     void ComputerTurnEnded();
+    void BoardChanged();
     void ShowScore();
 
     // The small windows and the help; none opens on the way out.
@@ -121,6 +130,8 @@ class MainWindow : public QMainWindow {
     Game game_;
     Level level_ = Level::Hard;
     Speed speed_ = Speed::Fast;
+    // As stored: "none" until the file or the player says "On" or "Off".
+    std::string marks_ = "none";
 
     BoardView* board_ = nullptr;
     ComputerTurn* computer_turn_ = nullptr;
@@ -128,6 +139,12 @@ class MainWindow : public QMainWindow {
     QPushButton* random_button_ = nullptr;
     QActionGroup* level_entries_ = nullptr;
     QActionGroup* speed_entries_ = nullptr;
+    QAction* marks_entry_ = nullptr;
+    // The computer's walls and boxes of the turn under way, marked and told when it ends.
+    std::vector<Wall> turn_walls_;
+    int turn_boxes_ = 0;
+    // A reply that lasts longer than a moment shows the busy pointer.
+    QTimer busy_pointer_;
 
     std::deque<Command> waiting_;
     bool running_command_ = false;

@@ -70,6 +70,10 @@ QMenu* MainWindow::CreateOptionsMenu() {
     QMenu* menu = NamedMenu("&Options", "mnuOptions", this);
     menu->addMenu(CreateLevelMenu(menu));
     menu->addMenu(CreateSpeedMenu(menu));
+    marks_entry_ =
+        AddEntry(menu, "mnuMarks", "&Mark my last turn", [this] { ShowMarks(!MarksShown()); });
+    marks_entry_->setCheckable(true);
+    connect(marks_entry_, &QAction::triggered, this, &MainWindow::ShowChoices);
     AddSeparator(menu, "sep2");
     AddEntry(menu, "mnuResetscores", "Reset scores ...", [this] { ResetScores(); });
     return menu;
@@ -108,6 +112,7 @@ QMenu* MainWindow::CreateSpeedMenu(QMenu* options) {
 void MainWindow::ShowChoices() {
     level_entries_->actions().at(static_cast<int>(level_))->setChecked(true);
     speed_entries_->actions().at(static_cast<int>(speed_))->setChecked(true);
+    marks_entry_->setChecked(MarksShown());
 }
 
 // The help window stays open beside the game; the four small windows are modal.

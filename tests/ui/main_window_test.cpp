@@ -155,7 +155,8 @@ void MainWindowTest::WindowControlsAndMenusKeepTheirNamesAndPlaces() {
     };
     QCOMPARE(entries("File"), QString("mnuNewGame=&New Game, sep1, mnuExit=E&xit"));
     QCOMPARE(entries("mnuOptions"),
-             QString("mnuLevel=Level, mnuSpeed=Speed, sep2, mnuResetscores=Reset scores ..."));
+             QString("mnuLevel=Level, mnuSpeed=Speed, mnuMarks=&Mark my last turn, sep2, "
+                     "mnuResetscores=Reset scores ..."));
     QCOMPARE(entries("mnuLevel"),
              QString("mnuEasy=Easy, mnuMedium=Medium, mnuHard=Hard, mnuGenius=Genius"));
     QCOMPARE(entries("mnuSpeed"),
