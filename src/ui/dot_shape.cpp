@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "device_pixels.h"
+#include "ui/look/device_pixels.h"
 
 namespace pennix {
 

@@ -12,13 +12,13 @@
 #include <system_error>
 
 #include "dot_shape.h"
-#include "fonts.h"
 #include "pause.h"
 #include "store/settings.h"
 #include "ui/dialogs/build_settings.h"
 #include "ui/dialogs/dialog_look.h"
-#include "ui/dialogs/link_label.h"
 #include "ui/dialogs/resources.h"
+#include "ui/look/fonts.h"
+#include "ui/look/link_label.h"
 
 namespace pennix {
 
@@ -40,11 +40,12 @@ const FrmMain* late_news_window = nullptr;
 
 }  // namespace
 
-FrmMain::FrmMain(std::filesystem::path settings_file, QWidget* parent)
+FrmMain::FrmMain(std::filesystem::path settings_file, LinkOpener& link_opener, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       settings_file_(std::move(settings_file)),
+      link_opener_(link_opener),
       pause_(WaitWithoutInput) {
     setObjectName("frmMain");
     setWindowTitle("The game of Pennix");
@@ -112,7 +113,7 @@ void FrmMain::CreateRandomButton() {
 }
 
 void FrmMain::CreateWebpageLink() {
-    lblWebpage_ = new LinkLabel(kAuthorPage, client_);
+    lblWebpage_ = new LinkLabel(kAuthorPage, client_, link_opener_);
     lblWebpage_->setObjectName("lblWebpage");
     lblWebpage_->setGeometry(112, 360, 193, 17);
     lblWebpage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -25,6 +25,8 @@ class QPushButton;
 
 namespace pennix {
 
+class LinkOpener;
+
 enum class Speed { Slow, Medium, Fast };
 
 // How a computer wall blinks at a speed: white then black, `blinks` times, pausing after each.
@@ -44,8 +46,9 @@ class FrmMain : public QMainWindow, public GameView {
     using Pause = std::function<void(std::chrono::microseconds)>;
 
     // The level, the speed and the match score are read from `settings_file` at start-up and
-    // written back to it when the window closes.
-    explicit FrmMain(std::filesystem::path settings_file, QWidget* parent = nullptr);
+    // written back to it when the window closes. The links open through `link_opener`.
+    FrmMain(std::filesystem::path settings_file, LinkOpener& link_opener,
+            QWidget* parent = nullptr);
     ~FrmMain() override;
 
     // Where an installed or unpacked game keeps its settings: beside the program when that
@@ -74,6 +77,10 @@ class FrmMain : public QMainWindow, public GameView {
     void SaveSettingsUnlessClosed();
 
     pennix::Game& CurrentGame() { return game_; }
+    // What the about window's "System Info..." button starts; unset, the program is unavailable.
+    void SetSystemInfoStarter(std::function<bool()> start) {
+        start_system_info_ = std::move(start);
+    }
     void SetPause(Pause pause) { pause_ = std::move(pause); }
 
     // Menu and button handlers, under the names the menus and controls carry.
@@ -154,6 +161,8 @@ class FrmMain : public QMainWindow, public GameView {
     std::array<QAction*, 3> SpeedEntries() const;
 
     std::filesystem::path settings_file_;
+    LinkOpener& link_opener_;
+    std::function<bool()> start_system_info_;
     pennix::Game game_;
     Opponent opponent_{game_};
     Pause pause_;

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <utility>
 
-#include "device_pixels.h"
 #include "frm_main.h"
 #include "hit_test.h"
 #include "ui/dialogs/dialog_look.h"
+#include "ui/look/device_pixels.h"
 #include "wall_rect.h"
 
 namespace pennix {

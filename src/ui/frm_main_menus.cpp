@@ -6,12 +6,12 @@
 
 #include "frm_main.h"
 #include "store/settings.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/dialog_look.h"
-#include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/frm_author.h"
-#include "ui/dialogs/frm_register.h"
-#include "ui/dialogs/frm_score.h"
 #include "ui/dialogs/help_window.h"
+#include "ui/dialogs/register_dialog.h"
+#include "ui/dialogs/score_dialog.h"
 
 namespace pennix {
 
@@ -214,7 +214,7 @@ void FrmMain::mnuHelpIndex_Click() {
 
 void FrmMain::mnuAbout_Click() {
     if (!leaving_) {
-        ShowAbout(this);
+        ShowAbout(this, start_system_info_);
     }
 }
 
@@ -232,7 +232,7 @@ void FrmMain::mnuScores_Click() {
 
 void FrmMain::mnuRegister_Click() {
     if (!leaving_) {
-        ShowRegister(this);
+        ShowRegister(this, link_opener_);
     }
 }
 

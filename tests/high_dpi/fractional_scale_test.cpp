@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ui/frm_main.h"
+#include "ui/quiet_opener.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
@@ -54,7 +55,8 @@ int PixelsBetween(const QImage& image, QPoint board, const DotRect& from, const 
 
 void FractionalScaleTest::init() {
     QVERIFY(settings_directory_.isValid());
-    window_ = std::make_unique<FrmMain>(settings_directory_.filePath("pennix.ini").toStdString());
+    window_ = std::make_unique<FrmMain>(settings_directory_.filePath("pennix.ini").toStdString(),
+                                        testing::QuietLinks());
     window_->SetPause([](std::chrono::microseconds) {});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));

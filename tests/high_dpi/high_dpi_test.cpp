@@ -9,6 +9,7 @@
 #include <set>
 
 #include "ui/frm_main.h"
+#include "ui/quiet_opener.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
@@ -60,7 +61,8 @@ class HighDpiTest : public QObject {
 
 void HighDpiTest::init() {
     QVERIFY(settings_directory_.isValid());
-    window_ = std::make_unique<FrmMain>(settings_directory_.filePath("pennix.ini").toStdString());
+    window_ = std::make_unique<FrmMain>(settings_directory_.filePath("pennix.ini").toStdString(),
+                                        testing::QuietLinks());
     window_->SetPause([](std::chrono::microseconds) {});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));

@@ -29,8 +29,9 @@
 #include "store/settings.h"
 #include "ui/dialogs/dialog_look.h"
 #include "ui/dialogs/help_window.h"
-#include "ui/fonts.h"
+#include "ui/look/fonts.h"
 #include "ui/pause.h"
+#include "ui/quiet_opener.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
@@ -218,7 +219,7 @@ void FrmMainTest::OpenWindow() {
     QVERIFY(settings_directory_.isValid());
     const QString settings = settings_directory_.filePath("pennix.ini");
     QFile::remove(settings);
-    window_ = std::make_unique<FrmMain>(settings.toStdString());
+    window_ = std::make_unique<FrmMain>(settings.toStdString(), testing::QuietLinks());
     pauses_.clear();
     window_->SetPause([this](microseconds length) { pauses_.push_back(length); });
     window_->show();

@@ -29,12 +29,13 @@
 #include <utility>
 
 #include "checked_options.h"
+#include "desktop/game_claim.h"
+#include "desktop/termination_signals.h"
+#include "later_starts.h"
 #include "ui/dialogs/help_window.h"
-#include "ui/dialogs/link_label.h"
 #include "ui/frm_main.h"
-#include "ui/later_starts.h"
-#include "ui/single_instance.h"
-#include "ui/termination_signals.h"
+#include "ui/look/link_label.h"
+#include "ui/quiet_opener.h"
 
 namespace pennix {
 namespace {
@@ -93,7 +94,7 @@ class MainWindowWiringTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> directory_;
     std::unique_ptr<FrmMain> window_;
-    std::optional<SingleInstance> instance_;
+    std::optional<GameClaim> instance_;
 };
 
 void MainWindowWiringTest::init() {
@@ -119,13 +120,13 @@ QByteArray MainWindowWiringTest::Read() const {
 }
 
 void MainWindowWiringTest::Open() {
-    window_ = std::make_unique<FrmMain>(SettingsPath().toStdString());
+    window_ = std::make_unique<FrmMain>(SettingsPath().toStdString(), testing::QuietLinks());
 }
 
 std::unique_ptr<QThread> MainWindowWiringTest::LaterStart(const std::filesystem::path& file,
                                                           std::atomic<int>& is_first) {
     return std::unique_ptr<QThread>(
-        QThread::create([file, &is_first] { is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+        QThread::create([file, &is_first] { is_first = GameClaim(file).MayStart() ? 1 : 0; }));
 }
 
 void MainWindowWiringTest::ProcessEventsFor(std::chrono::milliseconds time) {
@@ -325,7 +326,7 @@ void MainWindowWiringTest::AnEndWithoutACloseSavesUnlessACloseHasSaved() {
 void MainWindowWiringTest::AFailedSaveIsToldOnStandardError() {
     Write("a file where a folder should be");
     const QString unwritable = SettingsPath() + "/pennix.ini";
-    window_ = std::make_unique<FrmMain>(unwritable.toStdString());
+    window_ = std::make_unique<FrmMain>(unwritable.toStdString(), testing::QuietLinks());
     window_->show();
     QTemporaryFile error_output;
     QVERIFY(error_output.open());
@@ -388,7 +389,7 @@ void MainWindowWiringTest::LaterStartsWaitForTheLastReplyAndAreGamesAfterTheClos
     QCOMPARE(later_is_first.load(), 0);
     QVERIFY(window_->isVisible());  // brought forward
     window_->close();
-    QVERIFY(SingleInstance(file).MayStart());
+    QVERIFY(GameClaim(file).MayStart());
 }
 
 // A close requested while a question is open waits for its answer; a start made meanwhile must
