@@ -242,7 +242,8 @@ GameClaim::GameClaim(const std::filesystem::path& settings_file,
     // it: no other file can come to share the claim's name for it.
     settings_descriptor_ = ::open(settings_file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     const std::vector<std::string> names = ClaimNames(settings_file);
-    const Clock::time_point deadline = Clock::now() + longest_end_wait;
+    const Clock::time_point started = Clock::now();
+    const Clock::time_point deadline = started + longest_end_wait;
     Told told;
     for (;;) {
         std::string busy_name;
@@ -269,6 +270,12 @@ GameClaim::GameClaim(const std::filesystem::path& settings_file,
             return;
         }
         if (call == Call::kNotListening) {
+            // A game that holds the claim but takes no calls for long is as slow as one that
+            // takes them late.
+            if (Clock::now() - started > kAnswerTime) {
+                SayOnce(told.waiting,
+                        "pennix: the open game does not answer yet; waiting for it\n");
+            }
             std::this_thread::sleep_for(kBetweenCalls);
         }
     }

@@ -13,9 +13,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <cstdio>
 #include <cstring>
-#include <future>
 
 #include "store/atomic_file.h"
 
@@ -23,26 +23,42 @@ namespace pennix {
 
 namespace {
 
-struct Start {
-    bool may_start = false;
-    bool handed_over = false;
-};
-
 // A later start runs in a thread of its own: it waits for the game, whose answers come from
-// this thread's event loop.
-std::future<Start> StartLater(const std::filesystem::path& file) {
-    return std::async(std::launch::async, [file] {
-        const GameClaim claim(file);
-        return Start{claim.MayStart(), claim.HandedOver()};
-    });
-}
-
-Start Finish(std::future<Start>& later) {
-    while (later.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
-        QCoreApplication::processEvents();
+// this thread's event loop. A QThread, as a start that wins listens for calls.
+class LaterStart {
+  public:
+    explicit LaterStart(const std::filesystem::path& file)
+        : thread_(QThread::create([this, file] {
+              const GameClaim claim(file);
+              may_start_ = claim.MayStart();
+              handed_over_ = claim.HandedOver();
+          })) {
+        thread_->start();
     }
-    return later.get();
-}
+    ~LaterStart() { thread_->wait(); }
+
+    bool Running() const { return !thread_->isFinished(); }
+    // Whether it handed over to the game, once it has ended; the event loop runs meanwhile.
+    bool HandedOver() {
+        Finish();
+        return handed_over_ && !may_start_;
+    }
+    bool MayStart() {
+        Finish();
+        return may_start_ && !handed_over_;
+    }
+
+  private:
+    void Finish() {
+        while (!thread_->wait(10)) {
+            QCoreApplication::processEvents();
+        }
+    }
+
+    std::unique_ptr<QThread> thread_;
+    bool may_start_ = false;
+    bool handed_over_ = false;
+};
 
 std::filesystem::path Path(const QTemporaryDir& folder, const char* name) {
     return QFile::encodeName(folder.filePath(name)).toStdString();
@@ -74,9 +90,8 @@ class GameClaimTest : public QObject {
         QVERIFY(game.MayStart());
         int forward = 0;
         game.WhenStartedAgain([&forward] { ++forward; });
-        auto later = StartLater(file());
-        const Start start = Finish(later);
-        QVERIFY(start.handed_over && !start.may_start);
+        LaterStart later(file());
+        QVERIFY(later.HandedOver());
         QCOMPARE(forward, 1);
     }
 
@@ -84,13 +99,12 @@ class GameClaimTest : public QObject {
         std::optional<GameClaim> game(std::in_place, file());
         bool asked = false;
         game->EndingWhen([&asked] { return asked = true; });
-        auto later = StartLater(file());
+        LaterStart later(file());
         QTRY_VERIFY_WITH_TIMEOUT(asked, 20000);
         QTest::qWait(100);
-        QVERIFY(later.wait_for(std::chrono::seconds(0)) != std::future_status::ready);
+        QVERIFY(later.Running());
         game.reset();
-        const Start start = Finish(later);
-        QVERIFY(start.may_start && !start.handed_over);
+        QVERIFY(later.MayStart());
     }
 
     void heldCallsAreAnsweredOnlyOnceCallsAreTakenAgain() {
@@ -98,12 +112,12 @@ class GameClaimTest : public QObject {
         int forward = 0;
         game.WhenStartedAgain([&forward] { ++forward; });
         game.HoldCalls();
-        auto later = StartLater(file());
+        LaterStart later(file());
         QTest::qWait(500);
         QCOMPARE(forward, 0);
-        QVERIFY(later.wait_for(std::chrono::seconds(0)) != std::future_status::ready);
+        QVERIFY(later.Running());
         game.AnswerCalls();
-        QVERIFY(Finish(later).handed_over);
+        QVERIFY(later.HandedOver());
         QCOMPARE(forward, 1);
     }
 
@@ -119,8 +133,8 @@ class GameClaimTest : public QObject {
         QFile(QString::fromStdString(folder / (names[1] + ".socket"))).open(QIODevice::WriteOnly);
         GameClaim game(file());
         QVERIFY(game.MayStart());
-        auto later = StartLater(file());
-        QVERIFY(Finish(later).handed_over);
+        LaterStart later(file());
+        QVERIFY(later.HandedOver());
     }
 
     // Through a linked folder, a hard link in another folder, and after a save has replaced the
@@ -134,8 +148,8 @@ class GameClaimTest : public QObject {
         QVERIFY(ReplaceFile(Path(other, "pennix.ini"), "[Game]\nLevel=Genius\n"));
         for (const std::filesystem::path& way :
              {file(), Path(other, "linked/pennix.ini"), Path(other, "pennix.ini")}) {
-            auto later = StartLater(way);
-            QVERIFY2(Finish(later).handed_over, way.c_str());
+            LaterStart later(way);
+            QVERIFY2(later.HandedOver(), way.c_str());
         }
         QTemporaryDir unrelated;
         QVERIFY(GameClaim(Path(unrelated, "pennix.ini")).MayStart());
