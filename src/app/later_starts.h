@@ -4,11 +4,11 @@
 namespace pennix {
 
 class MainWindow;
-class SingleInstance;
+class GameClaim;
 
 // For as long as `window` lives: a later start brings it forward; once it is on its way out, a
 // start waits for it to save and is then the game; a start made while the computer plays is
 // answered once the turn and what the player did meanwhile are over, as a close may be among it.
-void AnswerLaterStarts(MainWindow& window, SingleInstance& instance);
+void AnswerLaterStarts(MainWindow& window, GameClaim& claim);
 
 }  // namespace pennix

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <string_view>
 
+#include "desktop/desktop_link_opener.h"
+#include "desktop/destroyed_window.h"
+#include "desktop/game_claim.h"
+#include "desktop/system_info.h"
+#include "desktop/termination_signals.h"
 #include "later_starts.h"
-#include "ui/deferred_icon_style.h"
-#include "ui/destroyed_window.h"
-#include "ui/dialogs/link_label.h"
-#include "ui/dialogs/system_info.h"
+#include "ui/look/deferred_icon_style.h"
 #include "ui/main_window.h"
-#include "ui/single_instance.h"
-#include "ui/termination_signals.h"
 
 namespace {
 
@@ -70,12 +70,12 @@ void SaveSettingsAtAbruptExit() {
 
 // A start that leaves the file to the game holding it: status 0 when that game comes forward,
 // 1 when this start gave up waiting for it to close or to answer.
-int StayOut(const pennix::SingleInstance& instance) {
-    if (instance.HandedOver()) {
+int StayOut(const pennix::GameClaim& claim) {
+    if (claim.HandedOver()) {
         std::fputs("pennix: the game is open already; its window comes forward\n", stderr);
         return 0;
     }
-    std::fputs(instance.Unanswered()
+    std::fputs(claim.Unanswered()
                    ? "pennix: the open game does not answer; start it again later\n"
                    : "pennix: the open game has not finished closing; start it again later\n",
                stderr);
@@ -100,16 +100,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     qInstallMessageHandler(qt_handler);
     const std::filesystem::path settings_file = pennix::MainWindow::DefaultSettingsFile();
-    pennix::SingleInstance instance(settings_file);
-    if (!instance.MayStart()) {
-        return StayOut(instance);
+    pennix::GameClaim claim(settings_file);
+    if (!claim.MayStart()) {
+        return StayOut(claim);
     }
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();
-    const pennix::SystemInfoLauncher system_info;
-    pennix::MainWindow window(settings_file, {pennix::DefaultLinkOpener(),
-                                              [&system_info] { return system_info.Start(); }});
-    pennix::AnswerLaterStarts(window, instance);
+    pennix::DesktopLinkOpener link_opener;
+    pennix::MainWindow window(settings_file,
+                              {link_opener, [] { return pennix::SystemInfoLauncher().Start(); }});
+    pennix::AnswerLaterStarts(window, claim);
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();

@@ -13,10 +13,10 @@
 
 #include "board_accessible.h"
 #include "board_layout.h"
-#include "device_pixels.h"
-#include "fonts.h"
 #include "hit_test.h"
-#include "ui/dialogs/dialog_look.h"
+#include "ui/look/colours.h"
+#include "ui/look/device_pixels.h"
+#include "ui/look/fonts.h"
 #include "wall_rect.h"
 
 namespace pennix {

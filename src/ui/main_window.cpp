@@ -15,13 +15,13 @@
 #include <system_error>
 
 #include "board_view.h"
-#include "fonts.h"
 #include "opponent/computer_player.h"
 #include "store/settings.h"
 #include "ui/dialogs/build_settings.h"
 #include "ui/dialogs/dialog_look.h"
-#include "ui/dialogs/link_label.h"
 #include "ui/dialogs/resources.h"
+#include "ui/look/fonts.h"
+#include "ui/look/link_label.h"
 
 namespace pennix {
 

@@ -4,11 +4,11 @@
 #include <QMenuBar>
 
 #include "main_window.h"
-#include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/frm_author.h"
-#include "ui/dialogs/frm_register.h"
-#include "ui/dialogs/frm_score.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/help_window.h"
+#include "ui/dialogs/register_dialog.h"
+#include "ui/dialogs/score_dialog.h"
 
 namespace pennix {
 
@@ -123,7 +123,7 @@ QMenu* MainWindow::CreateHelpMenu() {
              [this] { ShowWindow([this] { ShowHelpIndex(this); }); });
     AddSeparator(menu, "sep4");
     AddEntry(menu, "mnuAbout", "About the game",
-             [this] { ShowWindow([this] { ShowAbout(this); }); });
+             [this] { ShowWindow([this] { ShowAbout(this, desktop_.start_system_info); }); });
     AddEntry(menu, "mnuAuthor", "About the author",
              [this] { ShowWindow([this] { ShowAuthor(this); }); });
     AddSeparator(menu, "sep3");

@@ -29,12 +29,12 @@
 #include <utility>
 
 #include "app/later_starts.h"
+#include "desktop/game_claim.h"
+#include "desktop/termination_signals.h"
 #include "ui/checked_options.h"
 #include "ui/dialogs/help_window.h"
-#include "ui/dialogs/link_label.h"
+#include "ui/look/link_label.h"
 #include "ui/main_window.h"
-#include "ui/single_instance.h"
-#include "ui/termination_signals.h"
 
 namespace pennix {
 namespace {
@@ -94,7 +94,7 @@ class MainWindowWiringTest : public QObject {
     std::unique_ptr<QTemporaryDir> directory_;
     std::unique_ptr<MainWindow> window_;
     RecordingOpener links_;
-    std::optional<SingleInstance> instance_;
+    std::optional<GameClaim> instance_;
 };
 
 void MainWindowWiringTest::init() {
@@ -127,7 +127,7 @@ void MainWindowWiringTest::Open() {
 std::unique_ptr<QThread> MainWindowWiringTest::LaterStart(const std::filesystem::path& file,
                                                           std::atomic<int>& is_first) {
     return std::unique_ptr<QThread>(
-        QThread::create([file, &is_first] { is_first = SingleInstance(file).MayStart() ? 1 : 0; }));
+        QThread::create([file, &is_first] { is_first = GameClaim(file).MayStart() ? 1 : 0; }));
 }
 
 void MainWindowWiringTest::ProcessEventsFor(std::chrono::milliseconds time) {
@@ -377,7 +377,7 @@ void MainWindowWiringTest::LaterStartsWaitForTheTurnAndAreGamesAfterTheClose() {
     QCOMPARE(later_is_first.load(), 0);
     QVERIFY(window_->isVisible());  // brought forward
     window_->close();
-    QVERIFY(SingleInstance(file).MayStart());
+    QVERIFY(GameClaim(file).MayStart());
 }
 
 // A close requested while a question is open waits for its answer; a start made meanwhile must

@@ -8,12 +8,12 @@
 #include <utility>
 
 #include "modal.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/dialog_look.h"
-#include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/frm_author.h"
-#include "ui/dialogs/frm_register.h"
-#include "ui/dialogs/frm_score.h"
-#include "ui/dialogs/link_label.h"
+#include "ui/dialogs/register_dialog.h"
+#include "ui/dialogs/score_dialog.h"
+#include "ui/look/link_label.h"
 
 namespace pennix {
 
@@ -27,6 +27,10 @@ class NoBrowser : public LinkOpener {
   public:
     std::optional<LinkFailure> Open(const QString&) override { return std::nullopt; }
 };
+
+bool NoSystemInfo() {
+    return false;
+}
 
 QColor TextColour(const QWidget& window, const char* name) {
     return window.findChild<QWidget*>(name)->palette().color(QPalette::WindowText);
@@ -52,14 +56,17 @@ const std::vector<WindowCase>& Windows() {
         {"frmAbout",
          "About Pennix",
          {382, 217},
-         [](QWidget* parent) { ShowAbout(parent, SystemInfoLauncher("")); },
+         [](QWidget* parent) { ShowAbout(parent, NoSystemInfo); },
          "cmdOK",
          true},
         {"frmAuthor", "About me", {408, 255}, ShowAuthor, "Command1", false},
         {"frmRegister",
          "Register? Naaa, Just send me a note!",
          {476, 191},
-         [](QWidget* parent) { ShowRegister(parent); },
+         [](QWidget* parent) {
+             NoBrowser browser;
+             ShowRegister(parent, browser);
+         },
          "Command1",
          false},
     };
@@ -349,7 +356,7 @@ class WindowsTest : public QObject {
             text_size = opened->findChild<QLabel*>("lblDescription")->font().pixelSize();
             Click(opened, "cmdOK");
         });
-        ShowAbout(&parent_, SystemInfoLauncher(""));
+        ShowAbout(&parent_, NoSystemInfo);
         QCOMPARE(texts, QStringList({"Pennix", "Version 1.1",
                                      "This is the simple game of pennix that I used to play as a "
                                      "little kid in school. Every time I learn a new language, I "
@@ -385,7 +392,7 @@ class WindowsTest : public QObject {
                 Click(about, "cmdOK");
             }
         });
-        ShowAbout(&parent_, SystemInfoLauncher(""));
+        ShowAbout(&parent_, NoSystemInfo);
         QCOMPARE(focus, QStringList({"cmdOK", "cmdSysInfo", "cmdOK"}));
         QCOMPARE(message, "System Information Is Unavailable At This Time");
         QVERIFY(open_after_sysinfo);
@@ -432,8 +439,8 @@ class WindowsTest : public QObject {
                                      Case{dark, QColor(239, 240, 241), QColor(29, 153, 243)}}) {
             QApplication::setPalette(expected.desktop);
             NoBrowser browser;
-            const FrmAbout about(&parent_, SystemInfoLauncher(""));
-            const FrmRegister note(&parent_, browser);
+            const AboutDialog about(&parent_, NoSystemInfo);
+            const RegisterDialog note(&parent_, browser);
             const QColor title = TextColour(about, "lblTitle");
             const QColor description = TextColour(about, "lblDescription");
             const QColor address = TextColour(note, "Label2");
@@ -444,6 +451,44 @@ class WindowsTest : public QObject {
             QCOMPARE(address, expected.address);
             QCOMPARE(link, expected.address);
         }
+    }
+
+    // The button starts the program and shows nothing; with nothing to start it says so, and the
+    // about window stays open either way.
+    void aboutButtonStartsTheProgramOrSaysItIsUnavailable_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("installed") << true << "";
+        QTest::newRow("not installed") << false << "System Information Is Unavailable At This Time";
+    }
+
+    void aboutButtonStartsTheProgramOrSaysItIsUnavailable() {
+        QFETCH(bool, installed);
+        QFETCH(QString, message);
+        QString shown;
+        QString title;
+        bool open_afterwards = false;
+        int starts = 0;
+        const auto watch = WhenModalOpens([&](QWidget* about) {
+            const auto message_watch = WhenModalOpens(
+                [&](QWidget* box) {
+                    shown = qobject_cast<QMessageBox*>(box)->text();
+                    title = box->windowTitle();
+                    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+                },
+                about);
+            Click(about, "cmdSysInfo");
+            open_afterwards = about->isVisible();
+            Click(about, "cmdOK");
+        });
+        ShowAbout(&parent_, [&] {
+            ++starts;
+            return installed;
+        });
+        QCOMPARE(starts, 1);
+        QCOMPARE(shown, message);
+        QCOMPARE(title, message.isEmpty() ? "" : "Pennix");
+        QVERIFY(open_afterwards);
     }
 
   private:

@@ -7,20 +7,11 @@
 
 #include "ui/board_layout.h"
 #include "ui/board_view.h"
-#include "ui/dialogs/link_label.h"
 #include "ui/main_window.h"
+#include "ui/quiet_opener.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
-
-namespace {
-
-class NoLinks : public LinkOpener {
-  public:
-    std::optional<LinkFailure> Open(const QString&) override { return std::nullopt; }
-};
-
-}  // namespace
 
 class FractionalScaleTest : public QObject {
     Q_OBJECT
@@ -34,7 +25,6 @@ class FractionalScaleTest : public QObject {
   private:
     QTemporaryDir settings_directory_;
     std::unique_ptr<MainWindow> window_;
-    NoLinks links_;
 };
 
 namespace {
@@ -67,8 +57,9 @@ int PixelsBetween(const QImage& image, QPoint board, const DotRect& from, const 
 
 void FractionalScaleTest::init() {
     QVERIFY(settings_directory_.isValid());
-    window_ = std::make_unique<MainWindow>(settings_directory_.filePath("pennix.ini").toStdString(),
-                                           DesktopServices{links_, [] { return false; }});
+    window_ =
+        std::make_unique<MainWindow>(settings_directory_.filePath("pennix.ini").toStdString(),
+                                     DesktopServices{testing::QuietLinks(), [] { return false; }});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const double scale = window_->devicePixelRatioF();

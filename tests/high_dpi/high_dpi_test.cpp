@@ -10,20 +10,11 @@
 
 #include "ui/board_layout.h"
 #include "ui/board_view.h"
-#include "ui/dialogs/link_label.h"
 #include "ui/main_window.h"
+#include "ui/quiet_opener.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
-
-namespace {
-
-class NoLinks : public LinkOpener {
-  public:
-    std::optional<LinkFailure> Open(const QString&) override { return std::nullopt; }
-};
-
-}  // namespace
 namespace {
 
 constexpr int kScale = 2;
@@ -68,13 +59,13 @@ class HighDpiTest : public QObject {
 
     QTemporaryDir settings_directory_;
     std::unique_ptr<MainWindow> window_;
-    NoLinks links_;
 };
 
 void HighDpiTest::init() {
     QVERIFY(settings_directory_.isValid());
-    window_ = std::make_unique<MainWindow>(settings_directory_.filePath("pennix.ini").toStdString(),
-                                           DesktopServices{links_, [] { return false; }});
+    window_ =
+        std::make_unique<MainWindow>(settings_directory_.filePath("pennix.ini").toStdString(),
+                                     DesktopServices{testing::QuietLinks(), [] { return false; }});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }

@@ -26,7 +26,7 @@
 #include "store/settings.h"
 #include "ui/board_view.h"
 #include "ui/computer_turn.h"
-#include "ui/dialogs/link_label.h"
+#include "ui/quiet_opener.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
@@ -38,11 +38,6 @@ QPoint GapPixel(const Wall& wall) {
     const auto [x, y] = GapCentre(wall);
     return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
 }
-
-class NoLinks : public LinkOpener {
-  public:
-    std::optional<LinkFailure> Open(const QString&) override { return std::nullopt; }
-};
 
 // The paints of exactly one region of the board.
 class PaintCounter : public QObject {
@@ -114,7 +109,6 @@ class MainWindowTest : public QObject {
     }
 
     QTemporaryDir directory_;
-    NoLinks links_;
     std::unique_ptr<MainWindow> window_;
 };
 
@@ -124,8 +118,9 @@ void MainWindowTest::Open(const QByteArray& settings) {
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(settings);
     file.close();
-    window_ = std::make_unique<MainWindow>(file.fileName().toStdString(),
-                                           DesktopServices{links_, [] { return false; }});
+    window_ =
+        std::make_unique<MainWindow>(file.fileName().toStdString(),
+                                     DesktopServices{testing::QuietLinks(), [] { return false; }});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }

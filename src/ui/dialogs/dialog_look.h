@@ -4,9 +4,10 @@
 
 #include <QDialog>
 #include <QFont>
-#include <QMessageBox>
-#include <QPalette>
-#include <functional>
+
+// The windows' colours and messages come from the look library, shared with the main window.
+#include "ui/look/colours.h"
+#include "ui/look/messages.h"
 
 class QLabel;
 class QPushButton;
@@ -38,47 +39,11 @@ class FixedDialog : public QDialog {
     Escape escape_;
 };
 
-// A message box centred over its parent as the small windows are, which hands the keyboard back
-// to the window under it as they do.
-class CentredMessageBox : public QMessageBox {
-  public:
-    using QMessageBox::QMessageBox;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-};
-
 // A plain-text label at a pixel rectangle. As in all the game's windows, its text starts at the
 // top left and wraps within the width; what does not fit is cut off.
 QLabel* AddLabel(QWidget* parent, const char* name, const QRect& area, const QString& text);
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QRect& area,
                        const QString& caption);
-
-// `colour` where it can be read on `background`, otherwise `fallback`. The game's fixed
-// colours were chosen for a light desktop; a dark one may put them on its own dark background,
-// or its light text on the game's fixed light one.
-QColor ReadableColour(const QColor& colour, const QColor& background, const QColor& fallback);
-
-// Fills the widget's background with `colour`, as the board, its rules and its labels are.
-void FillBackground(QWidget* widget, const QColor& colour);
-
-// Gives the widget the game's own text colour, or, where that cannot be read on the widget's
-// background, the desktop's own colour for `fallback`.
-void SetTextColour(QWidget* widget, const QColor& colour,
-                   QPalette::ColorRole fallback = QPalette::WindowText);
-
-// A message with an OK button, titled with the application's title, over `parent`.
-void ShowTitledMessage(QWidget* parent, const QString& text);
-
-// The same message for news that comes late, from the event loop, maybe while the computer
-// replies: it waits for nothing and blocks nothing (presses made during the reply must still
-// reach the board), and never keeps the game running once its main window has closed. It is
-// not shown while the filter says no.
-void ShowLateNews(QWidget* parent, const QString& text);
-
-// The main window refuses late news once it is on its way out. Unset, news is always shown.
-void SetLateNewsFilter(std::function<bool()> may_show);
 
 }  // namespace pennix

@@ -2,15 +2,15 @@
 #pragma once
 
 #include "ui/dialogs/dialog_look.h"
-#include "ui/dialogs/link_label.h"
+#include "ui/look/link_label.h"
 
 namespace pennix {
 
-class FrmRegister : public FixedDialog {
+class RegisterDialog : public FixedDialog {
     Q_OBJECT
 
   public:
-    FrmRegister(QWidget* parent, LinkOpener& opener);
+    RegisterDialog(QWidget* parent, LinkOpener& opener);
 
   private:
     void AddRequest();
@@ -19,6 +19,6 @@ class FrmRegister : public FixedDialog {
 
 // Shows the note window modally over `parent` and returns when it is closed. Its link opens the
 // game's page through `opener`.
-void ShowRegister(QWidget* parent, LinkOpener& opener = DefaultLinkOpener());
+void ShowRegister(QWidget* parent, LinkOpener& opener);
 
 }  // namespace pennix

@@ -9,29 +9,30 @@
 #include <string>
 #include <vector>
 
-class QSocketNotifier;
+class QLocalServer;
+class QLocalSocket;
 
 namespace pennix {
 
-class SingleInstance {
+class GameClaim {
   public:
     // Claims the game for `settings_file`; when a game of this user holds it already, asks that
-    // game to come forward instead and waits for its answer. A game that hangs up unanswered was
-    // ending, and the claim is tried again. Needs the QApplication.
+    // game to come forward instead and waits for its answer. A game that is ending is waited for
+    // until it lets go of the claim, and this start is then the game. Needs a QCoreApplication.
     // An ending game may still finish a long reply of the computer's at the slowest speed before
     // it saves, and a game still starting, or saving on a slow disk, answers late: a start waits
     // about `longest_end_wait` in all (a call is always given two seconds for its answer).
-    explicit SingleInstance(const std::filesystem::path& settings_file,
-                            std::chrono::seconds longest_end_wait = std::chrono::minutes(5));
-    ~SingleInstance();
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
+    explicit GameClaim(const std::filesystem::path& settings_file,
+                       std::chrono::seconds longest_end_wait = std::chrono::minutes(5));
+    ~GameClaim();
+    GameClaim(const GameClaim&) = delete;
+    GameClaim& operator=(const GameClaim&) = delete;
 
     // Whether this start may be the game for the file: false when another game holds the file
     // and has been asked to come forward, or was ending and had not let go of the file, or did
     // not answer, within `longest_end_wait`; this one should then end without a window. True
-    // also when no claim could be made at all (no socket to be had): the game then runs as it
-    // would without the claim.
+    // also when no claim could be made at all (no private folder to be had): the game then runs
+    // as it would without the claim.
     bool MayStart() const { return !handed_over_ && !gave_up_; }
 
     // Whether the game holding the file was asked to come forward. MayStart is false without it
@@ -62,20 +63,28 @@ class SingleInstance {
     // game of its own.
     void Release();
 
-    // The claim's name in Linux's abstract socket namespace, without the leading NUL.
-    static std::string ClaimName(const std::filesystem::path& settings_file);
+    // The folder the claims of this user live in: $XDG_RUNTIME_DIR when it is this user's alone,
+    // otherwise a private folder made for them. Empty when there is none to be had.
+    static std::filesystem::path ClaimFolder();
+    // The names the claim for `settings_file` goes by: one for the file's path once its links
+    // are followed, and, while the file exists, one for the file itself, which a hard link in
+    // another folder shares.
+    static std::vector<std::string> ClaimNames(const std::filesystem::path& settings_file);
 
   private:
-    void AnswerLaterStarts();
+    struct Held;
 
-    int listener_ = -1;
+    void AnswerLaterStarts();
+    void LetGoOfLocks();
+
+    std::vector<Held> held_;  // a lock and a listener for each name
+    int settings_descriptor_ = -1;
     bool handed_over_ = false;
     bool gave_up_ = false;
     bool unanswered_ = false;
     bool ending_ = false;
-    bool cannot_accept_ = false;   // calls would wake the notifier forever: it stays off
-    std::vector<int> held_calls_;  // starts that wait for this game to end
-    std::unique_ptr<QSocketNotifier> notifier_;
+    bool holding_calls_ = false;
+    std::vector<std::unique_ptr<QLocalSocket>> ending_calls_;  // starts waiting for this game's end
     std::function<void()> come_forward_;
     std::function<bool()> about_to_end_;
 };

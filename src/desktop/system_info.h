@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
-
 namespace pennix {
 
 // Looks for a system-information program in the directories of a PATH-style list and starts the
@@ -33,9 +31,5 @@ class SystemInfoLauncher {
   private:
     QString search_path_;
 };
-
-// The about window's button: starts the program or says that there is none, in a message titled
-// with the application's title over `parent`.
-void StartSysInfo(QWidget* parent, const SystemInfoLauncher& launcher);
 
 }  // namespace pennix

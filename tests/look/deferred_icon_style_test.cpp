@@ -1,6 +1,6 @@
 // The style that reads its standard icons when first drawn: same pictures, read once, and the
 // desktop's own style kept underneath.
-#include "ui/deferred_icon_style.h"
+#include "ui/look/deferred_icon_style.h"
 
 #include <QApplication>
 #include <QStyleFactory>

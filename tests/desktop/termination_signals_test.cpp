@@ -1,6 +1,6 @@
 // The termination signals: what the game was started ignoring stays ignored, and once the event
 // loop is over the signals end the program again. The loop's end comes last: nothing can follow.
-#include "ui/termination_signals.h"
+#include "desktop/termination_signals.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
 // The score board window and the text of its one label.
-#include "frm_score.h"
+#include "score_dialog.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -42,7 +42,7 @@ QString ScoreBoardText(int you, int me) {
     return "You " + CountText(you) + " - Me " + CountText(me);
 }
 
-FrmScore::FrmScore(QWidget* parent, int you, int me)
+ScoreDialog::ScoreDialog(QWidget* parent, int you, int me)
     : FixedDialog(parent, "frmScore", "The history of our matches", QSize(312, 131),
                   Escape::Ignored) {
     QLabel* lblScore = AddLabel(this, "lblScore", QRect(0, 16, 313, 57), ScoreBoardText(you, me));
@@ -56,7 +56,7 @@ FrmScore::FrmScore(QWidget* parent, int you, int me)
 }
 
 void ShowScoreBoard(QWidget* parent, int you, int me) {
-    FrmScore window(parent, you, me);
+    ScoreDialog window(parent, you, me);
     window.exec();
 }
 

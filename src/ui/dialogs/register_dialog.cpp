@@ -1,5 +1,5 @@
 // The note window's texts, the author's e-mail address and the link to the game's page.
-#include "frm_register.h"
+#include "register_dialog.h"
 
 #include <QPushButton>
 
@@ -14,7 +14,7 @@ const QColor kAddressColour(0, 0, 255);
 }  // namespace
 
 // Controls are created in their tab order, which is also the order a screen reader takes.
-FrmRegister::FrmRegister(QWidget* parent, LinkOpener& opener)
+RegisterDialog::RegisterDialog(QWidget* parent, LinkOpener& opener)
     : FixedDialog(parent, "frmRegister", "Register? Naaa, Just send me a note!", QSize(476, 191),
                   Escape::Ignored) {
     AddRequest();
@@ -25,7 +25,7 @@ FrmRegister::FrmRegister(QWidget* parent, LinkOpener& opener)
 }
 
 // The e-mail address is only shown: it is coloured like the link but is not one.
-void FrmRegister::AddRequest() {
+void RegisterDialog::AddRequest() {
     AddLabel(this, "lblRegister", QRect(16, 16, 281, 17), "");
     AddLabel(this, "Label1", QRect(16, 40, 433, 33),
              "All that I ask, is that if you enjoy this game, please just send me an e-mail "
@@ -35,7 +35,7 @@ void FrmRegister::AddRequest() {
     Label2->setToolTip("Send me your comments!");
 }
 
-void FrmRegister::AddLink(LinkOpener& opener) {
+void RegisterDialog::AddLink(LinkOpener& opener) {
     AddLabel(this, "Label3", QRect(24, 104, 425, 41),
              "You can also visit me on the world wide web by clicking the link below. The link "
              "below should automatically start your default web browser. If it doesn't sorry. "
@@ -52,7 +52,7 @@ void FrmRegister::AddLink(LinkOpener& opener) {
 }
 
 void ShowRegister(QWidget* parent, LinkOpener& opener) {
-    FrmRegister window(parent, opener);
+    RegisterDialog window(parent, opener);
     window.exec();
 }
 

@@ -3,8 +3,7 @@
 
 #include <QProcess>
 
-#include "ui/dialogs/dialog_look.h"
-#include "ui/dialogs/program_search.h"
+#include "desktop/program_search.h"
 
 namespace pennix {
 
@@ -26,12 +25,6 @@ QString SystemInfoLauncher::FindProgram() const {
 bool SystemInfoLauncher::Start() const {
     const QString program = FindProgram();
     return !program.isEmpty() && QProcess::startDetached(program, {});
-}
-
-void StartSysInfo(QWidget* parent, const SystemInfoLauncher& launcher) {
-    if (!launcher.Start()) {
-        ShowTitledMessage(parent, "System Information Is Unavailable At This Time");
-    }
 }
 
 }  // namespace pennix

@@ -10,11 +10,11 @@ namespace pennix {
 // The three paragraphs beside the picture, an empty line between each two.
 QString AboutMeText();
 
-class FrmAuthor : public FixedDialog {
+class AuthorDialog : public FixedDialog {
     Q_OBJECT
 
   public:
-    explicit FrmAuthor(QWidget* parent);
+    explicit AuthorDialog(QWidget* parent);
 };
 
 // Shows the author window modally over `parent` and returns when it is closed.

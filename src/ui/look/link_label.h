@@ -1,4 +1,5 @@
-// The web link shared by the main window and the note window, and what opens its address.
+// The web link shared by the main window and the note window, and the interface of what opens
+// its address (the desktop library has the one the game uses).
 #pragma once
 
 #include <QLabel>
@@ -16,6 +17,7 @@ struct LinkFailure {
     bool operator==(const LinkFailure&) const = default;
 };
 
+// What hands an address to a program that shows it.
 class LinkOpener {
   public:
     using LateFailure = std::function<void(const LinkFailure&)>;
@@ -35,32 +37,6 @@ class LinkOpener {
     }
 };
 
-// Opens web addresses in the desktop's default browser through xdg-open. Its failures:
-//   1 "Not a web address": the text is not a valid http or https address. Nothing is started,
-//     so a link can never run a program or open a local file.
-//   2 "No program to open web addresses could be started": there is no xdg-open, it could not
-//     be started, or it ended with a failure (no browser, say), which is reported late.
-class DesktopLinkOpener : public LinkOpener {
-  public:
-    static constexpr int kNotWebAddress = 1;
-    static constexpr int kNoBrowser = 2;
-
-    // xdg-open is looked for in the PATH of the environment the game was started in, or in
-    // `search_path`, never in the current folder.
-    DesktopLinkOpener();
-    explicit DesktopLinkOpener(QString search_path);
-
-    std::optional<LinkFailure> Open(const QString& address) override;
-    std::optional<LinkFailure> OpenWatched(const QString& address,
-                                           const LateFailure& failed_later) override;
-
-  private:
-    QString search_path_;
-};
-
-// The opener the windows use unless they are given another one.
-LinkOpener& DefaultLinkOpener();
-
 // "Unable to load '<address>' : <description> (Error <number>)".
 QString UnableToLoadText(const QString& address, const LinkFailure& failure);
 
@@ -74,7 +50,7 @@ class LinkLabel : public QLabel {
     Q_OBJECT
 
   public:
-    LinkLabel(const QString& address, QWidget* parent, LinkOpener& opener = DefaultLinkOpener());
+    LinkLabel(const QString& address, QWidget* parent, LinkOpener& opener);
 
     void SetOpener(LinkOpener& opener) { opener_ = &opener; }
 

@@ -1,5 +1,5 @@
 // The about window's controls; OK is both the default and the cancel button.
-#include "frm_about.h"
+#include "about_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,10 +17,10 @@ const QString kDescription =
 
 }  // namespace
 
-FrmAbout::FrmAbout(QWidget* parent, const SystemInfoLauncher& launcher)
+AboutDialog::AboutDialog(QWidget* parent, std::function<bool()> start_system_info)
     : FixedDialog(parent, "frmAbout", QString("About ") + kApplicationTitle, QSize(382, 217),
                   Escape::Closes),
-      launcher_(launcher) {
+      start_system_info_(std::move(start_system_info)) {
     AddPicture();
     AddTexts();
     AddRule();
@@ -28,7 +28,7 @@ FrmAbout::FrmAbout(QWidget* parent, const SystemInfoLauncher& launcher)
 }
 
 // The window shares the main window's icon; on its own it shows the program's.
-void FrmAbout::AddPicture() {
+void AboutDialog::AddPicture() {
     QIcon icon = windowIcon();
     if (icon.isNull()) {
         icon = PennixIcon();
@@ -38,7 +38,7 @@ void FrmAbout::AddPicture() {
     Image1->setScaledContents(true);
 }
 
-void FrmAbout::AddTexts() {
+void AboutDialog::AddTexts() {
     QLabel* lblTitle = AddLabel(this, "lblTitle", QRect(72, 16, 259, 32), kApplicationTitle);
     lblTitle->setFont(DialogFont(18));
     SetTextColour(lblTitle, Qt::black);
@@ -53,7 +53,7 @@ void FrmAbout::AddTexts() {
     SetTextColour(lblDisclaimer, Qt::black);
 }
 
-void FrmAbout::AddRule() {
+void AboutDialog::AddRule() {
     auto* Line1 = new QWidget(this);
     Line1->setObjectName("Line1");
     Line1->setGeometry(0, 136, 384, 1);
@@ -61,29 +61,27 @@ void FrmAbout::AddRule() {
 }
 
 // Enter presses OK unless "System Info..." has the focus; Escape is OK's too.
-void FrmAbout::AddButtons() {
+void AboutDialog::AddButtons() {
     QPushButton* cmdOK = AddButton(this, "cmdOK", QRect(288, 152, 84, 23), "OK");
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     QPushButton* cmdSysInfo =
         AddButton(this, "cmdSysInfo", QRect(288, 184, 83, 23), "&System Info...");
-    connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::StartSystemInfo);
 
     setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
 }
 
-void FrmAbout::cmdSysInfo_Click() {
-    StartSysInfo(this, launcher_);
+void AboutDialog::StartSystemInfo() {
+    if (!start_system_info_ || !start_system_info_()) {
+        ShowTitledMessage(this, "System Information Is Unavailable At This Time");
+    }
 }
 
-void ShowAbout(QWidget* parent) {
-    ShowAbout(parent, SystemInfoLauncher());
-}
-
-void ShowAbout(QWidget* parent, const SystemInfoLauncher& launcher) {
-    FrmAbout window(parent, launcher);
+void ShowAbout(QWidget* parent, const std::function<bool()>& start_system_info) {
+    AboutDialog window(parent, start_system_info);
     window.exec();
 }
 

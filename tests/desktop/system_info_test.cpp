@@ -1,20 +1,12 @@
 // Finding the system-information program on a PATH of the test's making, and starting it.
-#include "ui/dialogs/system_info.h"
+#include "desktop/system_info.h"
 
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "modal.h"
-#include "ui/dialogs/frm_about.h"
-
 namespace pennix {
-
-using testing::Click;
-using testing::WhenModalOpens;
 
 namespace {
 
@@ -110,47 +102,6 @@ class SystemInfoTest : public QObject {
         broken.close();
         QVERIFY(broken.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
         QVERIFY(!SystemInfoLauncher(folders_[1]->path()).Start());
-    }
-
-    // The button starts the program and shows nothing; with nothing to start it says so, and the
-    // about window stays open either way.
-    void aboutButtonStartsTheProgramOrSaysItIsUnavailable_data() {
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("installed") << true << "";
-        QTest::newRow("not installed") << false << "System Information Is Unavailable At This Time";
-    }
-
-    void aboutButtonStartsTheProgramOrSaysItIsUnavailable() {
-        QFETCH(bool, installed);
-        QFETCH(QString, message);
-        if (installed) {
-            WriteProgram(folders_[0]->filePath("hardinfo"), marker_);
-        }
-        QWidget parent;
-        parent.show();
-        QString shown;
-        QString title;
-        bool open_afterwards = false;
-        const auto watch = WhenModalOpens([&](QWidget* about) {
-            const auto message_watch = WhenModalOpens(
-                [&](QWidget* box) {
-                    shown = qobject_cast<QMessageBox*>(box)->text();
-                    title = box->windowTitle();
-                    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-                },
-                about);
-            Click(about, "cmdSysInfo");
-            open_afterwards = about->isVisible();
-            Click(about, "cmdOK");
-        });
-        ShowAbout(&parent, SystemInfoLauncher(folders_[0]->path()));
-        QCOMPARE(shown, message);
-        QCOMPARE(title, message.isEmpty() ? "" : "Pennix");
-        QVERIFY(open_afterwards);
-        if (installed) {
-            QTRY_VERIFY(QFile::exists(marker_));
-        }
     }
 
   private:

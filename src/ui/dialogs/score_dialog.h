@@ -11,11 +11,11 @@ namespace pennix {
 // of a count of zero or more and a minus sign in front of a negative one.
 QString ScoreBoardText(int you, int me);
 
-class FrmScore : public FixedDialog {
+class ScoreDialog : public FixedDialog {
     Q_OBJECT
 
   public:
-    FrmScore(QWidget* parent, int you, int me);
+    ScoreDialog(QWidget* parent, int you, int me);
 };
 
 // Shows the score board modally over `parent` and returns when it is closed.

@@ -1,5 +1,5 @@
 // The author window's picture, text and OK button.
-#include "frm_author.h"
+#include "author_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,7 +20,7 @@ QString AboutMeText() {
         .join("\n\n");
 }
 
-FrmAuthor::FrmAuthor(QWidget* parent)
+AuthorDialog::AuthorDialog(QWidget* parent)
     : FixedDialog(parent, "frmAuthor", "About me", QSize(408, 255), Escape::Ignored) {
     QLabel* Picture1 = AddLabel(this, "Picture1", QRect(8, 24, 164, 191), "");
     Picture1->setPixmap(AuthorPicture());
@@ -35,7 +35,7 @@ FrmAuthor::FrmAuthor(QWidget* parent)
 }
 
 void ShowAuthor(QWidget* parent) {
-    FrmAuthor window(parent);
+    AuthorDialog window(parent);
     window.exec();
 }
 
