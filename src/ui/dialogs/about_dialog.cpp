@@ -27,14 +27,11 @@ AboutDialog::AboutDialog(QWidget* parent, std::function<bool()> start_system_inf
     AddButtons();
 }
 
-// The window shares the main window's icon; on its own it shows the program's.
+// The program's picture, scaled down from its largest size.
 void AboutDialog::AddPicture() {
-    QIcon icon = windowIcon();
-    if (icon.isNull()) {
-        icon = PennixIcon();
-    }
     QLabel* Image1 = AddLabel(this, "Image1", QRect(8, 16, 56, 56), "");
-    Image1->setPixmap(icon.pixmap(QSize(56, 56)));
+    Image1->setPixmap(
+        PennixPicture().scaled(56, 56, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     Image1->setScaledContents(true);
 }
 
