@@ -4,19 +4,21 @@
 #include "game_claim.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QTimer>
+#include <QSocketNotifier>
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <thread>
 
 #include "store/atomic_file.h"
@@ -25,7 +27,10 @@ namespace pennix {
 
 struct GameClaim::Held {
     int lock = -1;
-    std::unique_ptr<QLocalServer> listener;
+    int listener = -1;
+    std::filesystem::path address;  // the listener's socket file
+    std::unique_ptr<QSocketNotifier> notifier;
+    bool stuck = false;  // calls cannot be taken: the notifier would wake for them forever
 };
 
 namespace {
@@ -78,6 +83,32 @@ std::uint64_t Hash(const std::string& text) {
     return hash;
 }
 
+// A socket file's address; none for a path longer than an address holds.
+std::optional<sockaddr_un> AddressOf(const std::filesystem::path& file) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (file.native().size() >= sizeof address.sun_path) {
+        return std::nullopt;
+    }
+    std::memcpy(address.sun_path, file.c_str(), file.native().size());
+    return address;
+}
+
+const sockaddr* AsGeneric(const sockaddr_un& address) {
+    return reinterpret_cast<const sockaddr*>(&address);
+}
+
+// The folder is private already; a socket of another account's in it is still no game to hand
+// over to, nor is its start one to answer.
+bool PeerIsThisUser(int socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
+}
+
+// kHungUp: the call was ended without a byte, or failed some other way (reset, as it is when
+// the game closes its listener with the call still waiting to be taken).
 enum class Received { kByte, kHungUp, kTimedOut };
 
 int MillisecondsUntil(Clock::time_point deadline) {
@@ -86,19 +117,21 @@ int MillisecondsUntil(Clock::time_point deadline) {
 }
 
 // Waits for one byte until `deadline`; a byte sent just before the call was ended still counts.
-Received ReceiveByte(QLocalSocket& call, Clock::time_point deadline, char& byte) {
+Received ReceiveByte(int call, Clock::time_point deadline, char& byte) {
     for (;;) {
-        if (call.bytesAvailable() > 0 && call.getChar(&byte)) {
-            return Received::kByte;
+        pollfd waiting{call, POLLIN, 0};
+        const int ready = ::poll(&waiting, 1, MillisecondsUntil(deadline));
+        if (ready < 0 && errno == EINTR) {
+            continue;
         }
-        if (call.state() != QLocalSocket::ConnectedState) {
-            return Received::kHungUp;
-        }
-        const int left = MillisecondsUntil(deadline);
-        if (left == 0) {
+        if (ready <= 0) {
             return Received::kTimedOut;
         }
-        call.waitForReadyRead(left);
+        const ssize_t got = ::recv(call, &byte, 1, MSG_DONTWAIT);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
+            continue;
+        }
+        return got == 1 ? Received::kByte : Received::kHungUp;
     }
 }
 
@@ -125,22 +158,37 @@ void SayOnce(bool& said, const char* text) {
 
 // A game that is ending answers so and holds the call until it has saved and let go of the
 // claim: then this start is the game. One that never lets go leaves this start out.
-Call AwaitEnd(QLocalSocket& call, Clock::time_point deadline, Told& told) {
+Call AwaitEnd(int call, Clock::time_point deadline, Told& told) {
     SayOnce(told.ending, "pennix: the open game is ending; this one starts once it has saved\n");
     char ignored = 0;
     return ReceiveByte(call, deadline, ignored) == Received::kHungUp ? Call::kGone
                                                                      : Call::kStillEnding;
 }
 
+// A call to the game listening at `address`, or -1 when none of this user's does. A queue of
+// calls full for a moment is waited out, for as long as an answer is.
+int Connect(const sockaddr_un& address) {
+    const int call = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (call < 0) {
+        return -1;
+    }
+    const timeval timeout{static_cast<time_t>(kAnswerTime.count()), 0};
+    ::setsockopt(call, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    int result = -1;
+    do {
+        result = ::connect(call, AsGeneric(address), sizeof address);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0 || !PeerIsThisUser(call)) {
+        ::close(call);
+        return -1;
+    }
+    return call;
+}
+
 // The game answers with one byte once its event loop has taken the call. One that answers late
 // is still starting, replying, or saving on a slow disk: it is waited for until the deadline,
 // and even a call made just before the deadline gets the time a starting game needs.
-Call CallGame(const QString& address, Clock::time_point deadline, Told& told) {
-    QLocalSocket call;
-    call.connectToServer(address);
-    if (!call.waitForConnected(static_cast<int>(kAnswerTime.count() * 1000))) {
-        return Call::kNotListening;
-    }
+Call AwaitAnswer(int call, Clock::time_point deadline, Told& told) {
     char answer = 0;
     Received got = ReceiveByte(call, Clock::now() + kAnswerTime, answer);
     if (got == Received::kTimedOut) {
@@ -156,6 +204,17 @@ Call CallGame(const QString& address, Clock::time_point deadline, Told& told) {
             break;
     }
     return answer == kEndingAnswer ? AwaitEnd(call, deadline, told) : Call::kAnswered;
+}
+
+Call CallGame(const std::filesystem::path& socket_file, Clock::time_point deadline, Told& told) {
+    const std::optional<sockaddr_un> address = AddressOf(socket_file);
+    const int call = address ? Connect(*address) : -1;
+    if (call < 0) {
+        return Call::kNotListening;
+    }
+    const Call result = AwaitAnswer(call, deadline, told);
+    ::close(call);
+    return result;
 }
 
 std::filesystem::path FileIn(const std::filesystem::path& folder, const std::string& name,
@@ -182,15 +241,47 @@ int TakeLock(const std::filesystem::path& file, bool& busy) {
 }
 
 // Whatever a dead game left at the socket's name goes: the lock says nobody else uses it.
-std::unique_ptr<QLocalServer> Listen(const std::filesystem::path& address) {
+// The listener never blocks, as calls are taken from the event loop; -1 when none can be had.
+int Listen(const std::filesystem::path& socket_file) {
+    const std::optional<sockaddr_un> address = AddressOf(socket_file);
+    if (!address) {
+        return -1;
+    }
     std::error_code error;
-    std::filesystem::remove(address, error);
-    auto listener = std::make_unique<QLocalServer>();
-    listener->setMaxPendingConnections(SOMAXCONN);
-    if (!listener->listen(QString::fromStdString(address.native()))) {
-        return nullptr;
+    std::filesystem::remove(socket_file, error);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (listener < 0) {
+        return -1;
+    }
+    if (::bind(listener, AsGeneric(*address), sizeof *address) != 0 ||
+        ::listen(listener, SOMAXCONN) != 0) {
+        ::close(listener);
+        return -1;
     }
     return listener;
+}
+
+// The next call waiting from a start of this user's, or -1 when none is left to take. A call
+// that cannot be taken (no descriptor is left, say) makes the listener `stuck`.
+int NextCall(int listener, bool& stuck) {
+    for (;;) {
+        const int call = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+        if (call >= 0 && PeerIsThisUser(call)) {
+            return call;
+        }
+        if (call >= 0) {
+            ::close(call);
+        } else if (errno != EINTR && errno != ECONNABORTED) {
+            stuck = errno != EAGAIN && errno != EWOULDBLOCK;
+            return -1;
+        }
+    }
+}
+
+// Never waits: a start that stopped reading cannot hold up the game's event loop.
+void Answer(int call, char answer) {
+    while (::send(call, &answer, 1, MSG_NOSIGNAL | MSG_DONTWAIT) < 0 && errno == EINTR) {
+    }
 }
 
 }  // namespace
@@ -254,14 +345,13 @@ GameClaim::GameClaim(const std::filesystem::path& settings_file,
                 busy_name = name;
                 break;
             }
-            held_.push_back(Held{lock, nullptr});
+            held_.emplace_back().lock = lock;
         }
         if (busy_name.empty()) {
             break;
         }
         LetGoOfLocks();
-        const Call call =
-            CallGame(QString::fromStdString(FileIn(folder, busy_name, ".socket")), deadline, told);
+        const Call call = CallGame(FileIn(folder, busy_name, ".socket"), deadline, told);
         handed_over_ = call == Call::kAnswered;
         const bool late = Clock::now() >= deadline;
         unanswered_ = call == Call::kNoAnswer || (late && call == Call::kNotListening);
@@ -280,12 +370,15 @@ GameClaim::GameClaim(const std::filesystem::path& settings_file,
         }
     }
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (held_[i].lock >= 0) {
-            held_[i].listener = Listen(FileIn(folder, names[i], ".socket"));
+        Held& held = held_[i];
+        if (held.lock >= 0) {
+            held.address = FileIn(folder, names[i], ".socket");
+            held.listener = Listen(held.address);
         }
-        if (held_[i].listener) {
-            QObject::connect(held_[i].listener.get(), &QLocalServer::newConnection,
-                             held_[i].listener.get(), [this] { AnswerLaterStarts(); });
+        if (held.listener >= 0) {
+            held.notifier = std::make_unique<QSocketNotifier>(held.listener, QSocketNotifier::Read);
+            QObject::connect(held.notifier.get(), &QSocketNotifier::activated, held.notifier.get(),
+                             [this] { AnswerLaterStarts(); });
         }
     }
 }
@@ -306,24 +399,37 @@ void GameClaim::EndingWhen(std::function<bool()> about_to_end) {
     about_to_end_ = std::move(about_to_end);
 }
 
+// The calls wait in the listeners' queues meanwhile; a notifier left on would wake for them
+// again and again.
 void GameClaim::HoldCalls() {
     holding_calls_ = true;
+    for (const Held& held : held_) {
+        if (held.notifier) {
+            held.notifier->setEnabled(false);
+        }
+    }
 }
 
 // The held calls are answered from the event loop, as a call coming now would be.
 void GameClaim::AnswerCalls() {
     holding_calls_ = false;
     for (const Held& held : held_) {
-        if (held.listener) {
-            QTimer::singleShot(0, held.listener.get(), [this] { AnswerLaterStarts(); });
-            return;
+        if (held.notifier && !held.stuck) {
+            held.notifier->setEnabled(true);
         }
     }
 }
 
+// The socket file goes while the lock is still held: no start of the next game's can have
+// bound it yet. Calls still waiting in the queue are reset, and their starts claim again.
 void GameClaim::LetGoOfLocks() {
     for (Held& held : held_) {
-        held.listener.reset();
+        held.notifier.reset();
+        if (held.listener >= 0) {
+            std::error_code error;
+            std::filesystem::remove(held.address, error);
+            ::close(held.listener);
+        }
         if (held.lock >= 0) {
             ::close(held.lock);
         }
@@ -334,6 +440,9 @@ void GameClaim::LetGoOfLocks() {
 // The locks go before the calls of starts waiting for the end: woken, they find the claim free.
 void GameClaim::Release() {
     LetGoOfLocks();
+    for (const int call : ending_calls_) {
+        ::close(call);
+    }
     ending_calls_.clear();
     if (settings_descriptor_ >= 0) {
         ::close(settings_descriptor_);
@@ -347,18 +456,20 @@ void GameClaim::AnswerLaterStarts() {
     }
     bool asked = false;
     const bool ending = ending_ || (about_to_end_ && about_to_end_());
-    for (const Held& held : held_) {
-        while (held.listener && held.listener->hasPendingConnections()) {
-            std::unique_ptr<QLocalSocket> call(held.listener->nextPendingConnection());
-            call->setParent(nullptr);
-            call->putChar(ending ? kEndingAnswer : kComingAnswer);
-            call->flush();
+    for (Held& held : held_) {
+        int call = -1;
+        while (held.listener >= 0 && (call = NextCall(held.listener, held.stuck)) >= 0) {
+            Answer(call, ending ? kEndingAnswer : kComingAnswer);
             if (ending) {
-                ending_calls_.push_back(std::move(call));  // let go with the claim
+                ending_calls_.push_back(call);  // let go with the claim
             } else {
                 asked = true;
-                call->disconnectFromServer();
+                ::close(call);
             }
+        }
+        // Later starts then go unanswered, and give up, rather than the game spinning.
+        if (held.stuck && held.notifier) {
+            held.notifier->setEnabled(false);
         }
     }
     if (asked && come_forward_) {

@@ -5,12 +5,8 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
-
-class QLocalServer;
-class QLocalSocket;
 
 namespace pennix {
 
@@ -84,7 +80,7 @@ class GameClaim {
     bool unanswered_ = false;
     bool ending_ = false;
     bool holding_calls_ = false;
-    std::vector<std::unique_ptr<QLocalSocket>> ending_calls_;  // starts waiting for this game's end
+    std::vector<int> ending_calls_;  // starts waiting for this game's end
     std::function<void()> come_forward_;
     std::function<bool()> about_to_end_;
 };
