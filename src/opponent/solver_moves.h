@@ -1,0 +1,26 @@
+// The walls worth trying in a position, as the Expert search sees it.
+#pragma once
+
+#include <array>
+
+#include "solver_board.h"
+
+namespace pennix {
+
+struct SolverMoves {
+    std::array<SolverMove, kWallCount> moves{};
+    int count = 0;
+
+    void Add(SolverMove move) { moves[count++] = move; }
+};
+
+// The walls that can matter, every other wall being no better than one of them:
+// - a box on offer whose last wall does not lead on into a chain is taken, and nothing else;
+// - in a chain on offer, the next box is taken, and only with two boxes left (four of a loop
+//   opened) is the wall that hands them back tried as well;
+// - otherwise every safe wall, and one opening per chain or loop: any wall of a chain or loop
+//   gives the other player the same choices, except that a chain of two opened in its middle
+//   cannot be handed back, so both of its openings are tried. Openings come shortest first.
+void GenerateMoves(const SolverBoard& board, SolverMoves& out);
+
+}  // namespace pennix
