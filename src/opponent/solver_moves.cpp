@@ -25,9 +25,42 @@ bool LeadsOn(const SolverBoard& board, int cell) {
     return B::IsBox(cell) && board.Sides(cell) == 2;
 }
 
-// Boxes are on offer: what to do with the chain of the first of them, or false when none is.
+// A chain on offer, followed from its offered box to its far end.
+struct Offer {
+    int second = 0;               // the box after the offered one
+    std::uint8_t second_out = 0;  // that box's side away from the offered one
+    int boxes = 0;                // on offer in all, both ends of an opened loop included
+    bool loop = false;            // both ends are on offer: an opened loop
+};
+
+Offer Follow(const SolverBoard& board, int offered) {
+    Offer offer;
+    const std::uint8_t take = LastSide(board, offered);
+    offer.second = offered + B::kStepAcross[take];
+    int cell = offer.second;
+    std::uint8_t came_in = B::kSideAcross[take];
+    offer.boxes = 1;
+    while (LeadsOn(board, cell)) {
+        ++offer.boxes;
+        const std::uint8_t out_side = OtherSide(board, cell, came_in);
+        offer.second_out = cell == offer.second ? out_side : offer.second_out;
+        came_in = B::kSideAcross[out_side];
+        cell += B::kStepAcross[out_side];
+    }
+    offer.loop = B::IsBox(cell) && board.Sides(cell) == 3;
+    offer.boxes += offer.loop ? 1 : 0;
+    return offer;
+}
+
+// Boxes are on offer: which to take, or false when none is. Every chain on offer but one is
+// eaten whole, and the last may be handed back; handing back a chain costs two boxes where an
+// opened loop costs four and both leave the same board once the other player takes them, so
+// opened loops are eaten first.
 bool CaptureMoves(const SolverBoard& board, SolverMoves& out) {
     int offered = -1;
+    int offered_loop = -1;
+    int offered_boxes = 0;
+    int loop_ends = 0;
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
             const int cell = B::Cell(x, y);
@@ -39,32 +72,25 @@ bool CaptureMoves(const SolverBoard& board, SolverMoves& out) {
                 out.Add({static_cast<std::uint8_t>(cell), side});
                 return true;
             }
+            ++offered_boxes;
             offered = offered < 0 ? cell : offered;
+            if (Follow(board, cell).loop) {
+                ++loop_ends;
+                offered_loop = offered_loop < 0 ? cell : offered_loop;
+            }
         }
     }
     if (offered < 0) {
         return false;
     }
-    const std::uint8_t take = LastSide(board, offered);
-    out.Add({static_cast<std::uint8_t>(offered), take});
-    // Follow the chain from the offered box to its far end.
-    const int second = offered + B::kStepAcross[take];
-    int cell = second;
-    std::uint8_t came_in = B::kSideAcross[take];
-    int boxes = 1;
-    std::uint8_t second_out = 0;
-    while (LeadsOn(board, cell)) {
-        ++boxes;
-        const std::uint8_t out_side = OtherSide(board, cell, came_in);
-        second_out = cell == second ? out_side : second_out;
-        came_in = B::kSideAcross[out_side];
-        cell += B::kStepAcross[out_side];
-    }
-    const bool loop = B::IsBox(cell) && board.Sides(cell) == 3;
-    if ((!loop && boxes == 2) || (loop && boxes + 1 == 4)) {
+    const int eat = offered_loop >= 0 && offered_boxes > loop_ends ? offered_loop : offered;
+    out.Add({static_cast<std::uint8_t>(eat), LastSide(board, eat)});
+    const Offer offer = Follow(board, eat);
+    const bool last = offered_boxes == (offer.loop ? 2 : 1);
+    if (last && offer.boxes == (offer.loop ? 4 : 2)) {
         // Hand back the last two (the pair of the loop's last four): close the far side of the
         // second box, which for a chain is its end and for a loop the middle of the four.
-        out.Add({static_cast<std::uint8_t>(second), second_out});
+        out.Add({static_cast<std::uint8_t>(offer.second), offer.second_out});
     }
     return true;
 }
