@@ -17,8 +17,8 @@ constexpr int kInfinity = kBoxes + 1;
 
 }  // namespace
 
-EndgameSolver::EndgameSolver(std::int64_t node_budget, int table_bits)
-    : budget_(node_budget), table_(std::size_t{1} << table_bits) {}
+EndgameSolver::EndgameSolver(std::int64_t node_budget, int table_bits, Mode mode)
+    : budget_(node_budget), mode_(mode), table_(std::size_t{1} << table_bits) {}
 
 void EndgameSolver::PutFirst(SolverMove* moves, int count, SolverMove first) const {
     for (int i = 1; i < count; ++i) {
@@ -26,6 +26,14 @@ void EndgameSolver::PutFirst(SolverMove* moves, int count, SolverMove first) con
             std::rotate(moves, moves + i, moves + i + 1);
             return;
         }
+    }
+}
+
+void EndgameSolver::KeepSafeWhenEstimating(SolverMoves& moves) const {
+    // Giving boxes away while safe walls remain is seldom right, and trying it would take the
+    // estimating search through every chain and loop again.
+    if (mode_ == Mode::Estimate && !moves.captures && moves.safe > 0) {
+        moves.count = moves.safe;
     }
 }
 
@@ -53,6 +61,12 @@ int EndgameSolver::Search(SolverBoard& board, int alpha, int beta) {
     }
     SolverMoves moves;
     GenerateMoves(board, moves);
+    if (mode_ == Mode::Estimate && moves.Loony()) {
+        const int value = theory_.Value(ApproximateComponents(board));
+        slot = {board.Hash(), static_cast<std::int8_t>(value), kExact, {}};
+        return value;
+    }
+    KeepSafeWhenEstimating(moves);
     PutFirst(moves.moves.data(), moves.count, remembered);
     const int original_alpha = alpha;
     int best = -kInfinity;
@@ -90,6 +104,7 @@ SolveResult EndgameSolver::Solve(const Board& board) {
     }
     SolverMoves moves;
     GenerateMoves(solver_board, moves);
+    KeepSafeWhenEstimating(moves);
     int best = -kInfinity;
     for (int i = 0; i < moves.count; ++i) {
         const int closed = solver_board.Draw(moves.moves[i]);

@@ -9,6 +9,7 @@
 #include "chain_theory.h"
 #include "game/board.h"
 #include "solver_board.h"
+#include "solver_moves.h"
 
 namespace pennix {
 
@@ -33,7 +34,13 @@ class EndgameSolver {
   public:
     static constexpr std::int64_t kUnlimited = std::numeric_limits<std::int64_t>::max();
 
-    explicit EndgameSolver(std::int64_t node_budget = kUnlimited, int table_bits = 18);
+    // Exact solves every position; Estimate stops where every wall opens a chain or loop and
+    // values it by ApproximateComponents, for the fight over the last safe walls, whose exact
+    // endgames are too many to solve in one turn.
+    enum class Mode { Exact, Estimate };
+
+    explicit EndgameSolver(std::int64_t node_budget = kUnlimited, int table_bits = 16,
+                           Mode mode = Mode::Exact);
 
     SolveResult Solve(const Board& board);
 
@@ -46,11 +53,13 @@ class EndgameSolver {
     };
 
     int Search(SolverBoard& board, int alpha, int beta);
+    void KeepSafeWhenEstimating(SolverMoves& moves) const;
     // The table's move, when the position was seen, goes first.
     void PutFirst(SolverMove* moves, int count, SolverMove first) const;
     Entry& Slot(std::uint64_t key) { return table_[key & (table_.size() - 1)]; }
 
     std::int64_t budget_;
+    Mode mode_;
     std::int64_t nodes_ = 0;
     bool out_of_budget_ = false;
     std::vector<Entry> table_;

@@ -19,6 +19,7 @@ namespace pennix {
 namespace {
 
 constexpr int kLongChain = 3;
+constexpr int kEstimateTableBits = 15;
 
 // Boxes with two sides joined by free walls, from `start`: how many, and whether the run ends
 // at the border or at a box with fewer or more sides rather than closing on itself.
@@ -100,13 +101,20 @@ std::optional<Wall> ChooseExpertWall(const Game& game, RandomSource& random) {
         return std::nullopt;
     }
     const SafeWalls safe(game);
-    if (safe.Count() == 0 || safe.Count() <= kExpertSearchedSafeWalls ||
-        FreeWalls(game.Board()) <= kExpertExactFreeWalls) {
-        EndgameSolver solver(kExpertTurnBudget);
-        const SolveResult result = solver.Solve(game.Board());
+    const bool exact = safe.Count() == 0 || FreeWalls(game.Board()) <= kExpertExactFreeWalls;
+    if (exact) {
+        const SolveResult solved = EndgameSolver(kExpertExactBudget).Solve(game.Board());
+        if (solved.complete && solved.wall) {
+            return solved.wall;
+        }
+    }
+    if (exact || safe.Count() <= kExpertSearchedSafeWalls) {
+        const SolveResult guessed =
+            EndgameSolver(kExpertEstimateBudget, kEstimateTableBits, EndgameSolver::Mode::Estimate)
+                .Solve(game.Board());
         // Cut short while safe walls remain, the walls weighed first say little about the rest.
-        if (result.wall && (result.complete || safe.Count() == 0)) {
-            return result.wall;
+        if (guessed.wall && (guessed.complete || safe.Count() == 0)) {
+            return guessed.wall;
         }
     }
     if (const auto take = FindBoxToTake(game)) {

@@ -8,15 +8,16 @@
 
 namespace pennix {
 
-// Positions the Expert search may visit in one turn: about 200 ms at worst on the development
-// machine, and far less in almost every turn. A count rather than a clock keeps a seeded game
-// the same on every machine.
-inline constexpr std::int64_t kExpertTurnBudget = 400'000;
-// With this few free walls the search always finishes well within the budget, so Expert plays
+// Positions the Expert searches may visit in one turn, the exact one first and then the
+// estimating one: together about 50 ms at worst on the development machine, and far less in
+// almost every turn. A count rather than a clock keeps a seeded game the same on every machine.
+inline constexpr std::int64_t kExpertExactBudget = 100'000;
+inline constexpr std::int64_t kExpertEstimateBudget = 30'000;
+// With this few free walls the exact search finishes well within its budget, so Expert plays
 // such positions perfectly.
 inline constexpr int kExpertExactFreeWalls = 20;
-// With this few safe walls left, the search weighs every way the safe walls can run out.
-inline constexpr int kExpertSearchedSafeWalls = 10;
+// With this few safe walls left, the estimating search weighs every way they can run out.
+inline constexpr int kExpertSearchedSafeWalls = 24;
 
 // The wall Expert draws for the player to move; nothing once the game is over. Draws from
 // `random` only to choose among safe walls it finds equal.

@@ -45,6 +45,7 @@ SolverBoard::SolverBoard(const Board& board) {
             const int walls = board(x, y).Walls & kClosed;
             walls_[Cell(x, y)] = static_cast<std::uint8_t>(walls);
             unowned_ += walls == kClosed ? 0 : 1;
+            ++boxes_with_[WallCount(walls)];
             for (const std::int16_t side : kSidesInScanOrder) {
                 const bool border = !IsBox(Cell(x, y) + kStepAcross[side]);
                 if ((walls & side) != 0) {
@@ -60,18 +61,29 @@ SolverBoard::SolverBoard(const Board& board) {
     free_walls_ /= 2;
 }
 
+void SolverBoard::AddSide(int cell, std::uint8_t side) {
+    --boxes_with_[Sides(cell)];
+    walls_[cell] |= side;
+    ++boxes_with_[Sides(cell)];
+}
+
+void SolverBoard::RemoveSide(int cell, std::uint8_t side) {
+    --boxes_with_[Sides(cell)];
+    walls_[cell] &= static_cast<std::uint8_t>(~side);
+    ++boxes_with_[Sides(cell)];
+}
+
 int SolverBoard::Draw(SolverMove move) {
     drawn_[drawn_count_++] = move;
     hash_ ^= KeyOf(move.cell, move.side);
     --free_walls_;
-    int closed = 0;
-    walls_[move.cell] |= move.side;
-    closed += walls_[move.cell] == kClosed ? 1 : 0;
+    const int closed_before = boxes_with_[4];
+    AddSide(move.cell, move.side);
     const int across = move.cell + kStepAcross[move.side];
     if (IsBox(across)) {
-        walls_[across] |= kSideAcross[move.side];
-        closed += walls_[across] == kClosed ? 1 : 0;
+        AddSide(across, kSideAcross[move.side]);
     }
+    const int closed = boxes_with_[4] - closed_before;
     unowned_ -= closed;
     return closed;
 }
@@ -80,13 +92,13 @@ void SolverBoard::Undo() {
     const SolverMove move = drawn_[--drawn_count_];
     hash_ ^= KeyOf(move.cell, move.side);
     ++free_walls_;
-    unowned_ += walls_[move.cell] == kClosed ? 1 : 0;
-    walls_[move.cell] &= static_cast<std::uint8_t>(~move.side);
+    const int closed_before = boxes_with_[4];
+    RemoveSide(move.cell, move.side);
     const int across = move.cell + kStepAcross[move.side];
     if (IsBox(across)) {
-        unowned_ += walls_[across] == kClosed ? 1 : 0;
-        walls_[across] &= static_cast<std::uint8_t>(~kSideAcross[move.side]);
+        RemoveSide(across, kSideAcross[move.side]);
     }
+    unowned_ += closed_before - boxes_with_[4];
 }
 
 }  // namespace pennix

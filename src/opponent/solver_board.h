@@ -40,6 +40,8 @@ class SolverBoard {
     std::uint64_t Hash() const { return hash_; }
     int Unowned() const { return unowned_; }
     int FreeWalls() const { return free_walls_; }
+    // How many boxes have `sides` sides drawn.
+    int BoxesWith(int sides) const { return boxes_with_[sides]; }
 
     // Draws the wall and returns how many boxes it closed (0, 1 or 2).
     int Draw(SolverMove move);
@@ -53,10 +55,14 @@ class SolverBoard {
     }
 
   private:
+    void AddSide(int cell, std::uint8_t side);
+    void RemoveSide(int cell, std::uint8_t side);
+
     std::array<std::uint8_t, kCells> walls_{};
     std::uint64_t hash_ = 0;
     int unowned_ = 0;
     int free_walls_ = 0;
+    std::array<int, 5> boxes_with_{};
     std::array<SolverMove, kWallCount> drawn_{};
     int drawn_count_ = 0;
 };

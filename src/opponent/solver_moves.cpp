@@ -57,6 +57,9 @@ Offer Follow(const SolverBoard& board, int offered) {
 // opened loop costs four and both leave the same board once the other player takes them, so
 // opened loops are eaten first.
 bool CaptureMoves(const SolverBoard& board, SolverMoves& out) {
+    if (board.BoxesWith(3) == 0) {
+        return false;
+    }
     int offered = -1;
     int offered_loop = -1;
     int offered_boxes = 0;
@@ -180,6 +183,7 @@ void QuietMoves(const SolverBoard& board, SolverMoves& out) {
                     board.Sides(cell) >= 2 || (B::IsBox(across) && board.Sides(across) >= 2);
                 if (!unsafe) {
                     out.Add(move);
+                    ++out.safe;
                 } else if (IsCanonicalOpening(board, cell, side, corridors)) {
                     const int id = LeadsOn(board, cell) ? corridors.of[cell] : corridors.of[across];
                     openings[opening_count++] = {corridors.length[id], move};
@@ -198,7 +202,9 @@ void QuietMoves(const SolverBoard& board, SolverMoves& out) {
 
 void GenerateMoves(const SolverBoard& board, SolverMoves& out) {
     out.count = 0;
-    if (!CaptureMoves(board, out)) {
+    out.safe = 0;
+    out.captures = CaptureMoves(board, out);
+    if (!out.captures) {
         QuietMoves(board, out);
     }
 }

@@ -10,6 +10,11 @@ namespace pennix {
 struct SolverMoves {
     std::array<SolverMove, kWallCount> moves{};
     int count = 0;
+    bool captures = false;  // the moves take or hand back boxes on offer
+    int safe = 0;           // safe walls among the moves
+
+    // Nothing on offer and no safe wall: every wall opens a chain or loop.
+    bool Loony() const { return !captures && safe == 0; }
 
     void Add(SolverMove move) { moves[count++] = move; }
 };
@@ -18,7 +23,8 @@ struct SolverMoves {
 // - a box on offer whose last wall does not lead on into a chain is taken, and nothing else;
 // - in a chain on offer, the next box is taken, and only with two boxes left (four of a loop
 //   opened) is the wall that hands them back tried as well;
-// - otherwise every safe wall, and one opening per chain or loop: any wall of a chain or loop
+// - otherwise every safe wall (first, in scan order), and one opening per chain or loop: any wall
+// of a chain or loop
 //   gives the other player the same choices, except that a chain of two opened in its middle
 //   cannot be handed back, so both of its openings are tried. Openings come shortest first.
 void GenerateMoves(const SolverBoard& board, SolverMoves& out);
