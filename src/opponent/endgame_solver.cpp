@@ -37,6 +37,18 @@ void EndgameSolver::KeepSafeWhenEstimating(SolverMoves& moves) const {
     }
 }
 
+int EndgameSolver::EatForced(SolverBoard& board, const SolverMoves& run, int alpha, int beta) {
+    int closed = 0;
+    for (int i = 0; i < run.count; ++i) {
+        closed += board.Draw(run.moves[i]);
+    }
+    const int value = closed + Search(board, alpha - closed, beta - closed);
+    for (int i = 0; i < run.count; ++i) {
+        board.Undo();
+    }
+    return value;
+}
+
 int EndgameSolver::Search(SolverBoard& board, int alpha, int beta) {
     if (++nodes_ > budget_) {
         out_of_budget_ = true;
@@ -61,6 +73,9 @@ int EndgameSolver::Search(SolverBoard& board, int alpha, int beta) {
     }
     SolverMoves moves;
     GenerateMoves(board, moves);
+    if (moves.forced) {
+        return EatForced(board, moves, alpha, beta);
+    }
     if (mode_ == Mode::Estimate && moves.Loony()) {
         const int value = theory_.Value(ApproximateComponents(board));
         slot = {board.Hash(), static_cast<std::int8_t>(value), kExact, {}};
@@ -104,6 +119,15 @@ SolveResult EndgameSolver::Solve(const Board& board) {
     }
     SolverMoves moves;
     GenerateMoves(solver_board, moves);
+    if (moves.forced) {
+        // Drawing the run's first wall keeps the move and leaves the rest of the run forced.
+        result.value = EatForced(solver_board, moves, -kInfinity, kInfinity);
+        result.complete = !out_of_budget_;
+        result.value = result.complete ? result.value : 0;
+        result.wall = SolverBoard::ToWall(moves.moves[0]);
+        result.nodes = nodes_;
+        return result;
+    }
     KeepSafeWhenEstimating(moves);
     int best = -kInfinity;
     for (int i = 0; i < moves.count; ++i) {

@@ -54,6 +54,8 @@ class EndgameSolver {
 
     int Search(SolverBoard& board, int alpha, int beta);
     void KeepSafeWhenEstimating(SolverMoves& moves) const;
+    // Draws a forced run of captures, searches on, and takes the run back.
+    int EatForced(SolverBoard& board, const SolverMoves& run, int alpha, int beta);
     // The table's move, when the position was seen, goes first.
     void PutFirst(SolverMove* moves, int count, SolverMove first) const;
     Entry& Slot(std::uint64_t key) { return table_[key & (table_.size() - 1)]; }

@@ -25,45 +25,42 @@ bool LeadsOn(const SolverBoard& board, int cell) {
     return B::IsBox(cell) && board.Sides(cell) == 2;
 }
 
-// A chain on offer, followed from its offered box to its far end.
+// A chain on offer, followed from its offered box to its far end: the walls that eat it, in
+// order. The first closes the offered box; for a chain each further one closes the next box,
+// and for an opened loop the last closes its last two.
 struct Offer {
-    int second = 0;               // the box after the offered one
-    std::uint8_t second_out = 0;  // that box's side away from the offered one
-    int boxes = 0;                // on offer in all, both ends of an opened loop included
-    bool loop = false;            // both ends are on offer: an opened loop
+    std::array<SolverMove, kBoxes> walls{};
+    int wall_count = 0;
+    int boxes = 0;      // on offer in all, both ends of an opened loop included
+    bool loop = false;  // both ends are on offer: an opened loop
 };
 
-Offer Follow(const SolverBoard& board, int offered) {
-    Offer offer;
+void Follow(const SolverBoard& board, int offered, Offer& offer) {
     const std::uint8_t take = LastSide(board, offered);
-    offer.second = offered + B::kStepAcross[take];
-    int cell = offer.second;
+    offer.walls[0] = {static_cast<std::uint8_t>(offered), take};
+    offer.wall_count = 1;
+    int cell = offered + B::kStepAcross[take];
     std::uint8_t came_in = B::kSideAcross[take];
-    offer.boxes = 1;
     while (LeadsOn(board, cell)) {
-        ++offer.boxes;
         const std::uint8_t out_side = OtherSide(board, cell, came_in);
-        offer.second_out = cell == offer.second ? out_side : offer.second_out;
+        offer.walls[offer.wall_count++] = {static_cast<std::uint8_t>(cell), out_side};
         came_in = B::kSideAcross[out_side];
         cell += B::kStepAcross[out_side];
     }
     offer.loop = B::IsBox(cell) && board.Sides(cell) == 3;
-    offer.boxes += offer.loop ? 1 : 0;
-    return offer;
+    offer.boxes = offer.wall_count + (offer.loop ? 1 : 0);
 }
 
-// Boxes are on offer: which to take, or false when none is. Every chain on offer but one is
-// eaten whole, and the last may be handed back; handing back a chain costs two boxes where an
-// opened loop costs four and both leave the same board once the other player takes them, so
-// opened loops are eaten first.
+// Boxes are on offer: what to do, or false when none is. Every chain on offer but one is eaten
+// whole, and the last may be handed back; handing back a chain costs two boxes where an opened
+// loop costs four and both leave the same board once the other player takes them, so opened
+// loops are eaten first. What is forced comes as one run of walls.
 bool CaptureMoves(const SolverBoard& board, SolverMoves& out) {
     if (board.BoxesWith(3) == 0) {
         return false;
     }
-    int offered = -1;
-    int offered_loop = -1;
-    int offered_boxes = 0;
-    int loop_ends = 0;
+    std::array<int, kBoxes> offered{};
+    int offered_count = 0;
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
             const int cell = B::Cell(x, y);
@@ -73,28 +70,40 @@ bool CaptureMoves(const SolverBoard& board, SolverMoves& out) {
             const std::uint8_t side = LastSide(board, cell);
             if (!LeadsOn(board, cell + B::kStepAcross[side])) {
                 out.Add({static_cast<std::uint8_t>(cell), side});
+                out.forced = true;
                 return true;
             }
-            ++offered_boxes;
-            offered = offered < 0 ? cell : offered;
-            if (Follow(board, cell).loop) {
-                ++loop_ends;
-                offered_loop = offered_loop < 0 ? cell : offered_loop;
-            }
+            offered[offered_count++] = cell;
         }
     }
-    if (offered < 0) {
-        return false;
+    Offer offer;
+    Follow(board, offered[0], offer);
+    int loop_ends = offer.loop ? 1 : 0;
+    int first_loop = offer.loop ? offered[0] : -1;
+    // Two boxes on offer are two chains or one opened loop: either way the first is eaten first.
+    for (int i = 1; i < offered_count && offered_count > 2; ++i) {
+        Follow(board, offered[i], offer);
+        loop_ends += offer.loop ? 1 : 0;
+        first_loop = first_loop < 0 && offer.loop ? offered[i] : first_loop;
     }
-    const int eat = offered_loop >= 0 && offered_boxes > loop_ends ? offered_loop : offered;
-    out.Add({static_cast<std::uint8_t>(eat), LastSide(board, eat)});
-    const Offer offer = Follow(board, eat);
-    const bool last = offered_boxes == (offer.loop ? 2 : 1);
-    if (last && offer.boxes == (offer.loop ? 4 : 2)) {
-        // Hand back the last two (the pair of the loop's last four): close the far side of the
-        // second box, which for a chain is its end and for a loop the middle of the four.
-        out.Add({static_cast<std::uint8_t>(offer.second), offer.second_out});
+    const int eat = first_loop >= 0 && offered_count > loop_ends ? first_loop : offered[0];
+    Follow(board, eat, offer);
+    const bool last = offered_count == (offer.loop ? 2 : 1);
+    const int keep = last ? (offer.loop ? 4 : 2) : 0;
+    if (offer.boxes > keep) {
+        // Eat down to what may be handed back, or the whole chain when it is not the last.
+        const int eaten =
+            offer.loop ? offer.wall_count - std::max(keep - 1, 0) : offer.boxes - keep;
+        for (int i = 0; i < eaten; ++i) {
+            out.Add(offer.walls[i]);
+        }
+        out.forced = true;
+        return true;
     }
+    // The last two of a chain, or four of a loop: take one, or hand them back by closing the far
+    // side of the second box, which for a chain is its end and for a loop the middle of the four.
+    out.Add(offer.walls[0]);
+    out.Add(offer.walls[1]);
     return true;
 }
 
@@ -203,6 +212,7 @@ void QuietMoves(const SolverBoard& board, SolverMoves& out) {
 void GenerateMoves(const SolverBoard& board, SolverMoves& out) {
     out.count = 0;
     out.safe = 0;
+    out.forced = false;
     out.captures = CaptureMoves(board, out);
     if (!out.captures) {
         QuietMoves(board, out);

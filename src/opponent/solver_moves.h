@@ -12,6 +12,7 @@ struct SolverMoves {
     int count = 0;
     bool captures = false;  // the moves take or hand back boxes on offer
     int safe = 0;           // safe walls among the moves
+    bool forced = false;    // the moves are one run to draw in order, not choices
 
     // Nothing on offer and no safe wall: every wall opens a chain or loop.
     bool Loony() const { return !captures && safe == 0; }
@@ -21,8 +22,8 @@ struct SolverMoves {
 
 // The walls that can matter, every other wall being no better than one of them:
 // - a box on offer whose last wall does not lead on into a chain is taken, and nothing else;
-// - in a chain on offer, the next box is taken, and only with two boxes left (four of a loop
-//   opened) is the wall that hands them back tried as well;
+// - chains on offer are eaten, in one forced run, down to the last two boxes of the last of
+//   them (four of an opened loop), and there taking one and handing them back are tried;
 // - otherwise every safe wall (first, in scan order), and one opening per chain or loop: any wall
 // of a chain or loop
 //   gives the other player the same choices, except that a chain of two opened in its middle
