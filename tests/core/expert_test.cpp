@@ -220,7 +220,8 @@ TEST(ExpertTest, TheLastSafeWallsDecideWhoOpensTheLongChain) {
     EXPECT_EQ(best, 6);
     // A safe wall chosen at random, as Hard draws one, can throw control away.
     int worst_safe = best;
-    for (const WallCandidate& safe : SafeWalls(game).List()) {
+    const SafeWalls safe_walls(game);
+    for (const WallCandidate& safe : safe_walls.List()) {
         worst_safe = std::min(worst_safe, brute.WallValue(board, safe.AsWall()));
     }
     EXPECT_EQ(worst_safe, -6);
