@@ -21,11 +21,6 @@ struct SimpleComponents {
 bool IsSimple(const SolverBoard& board);
 SimpleComponents Decompose(const SolverBoard& board);
 
-// A guess at the chains and loops a position with junctions (boxes with fewer than two sides)
-// will come to: once one arm of a junction is eaten, its two longest arms and the junction join
-// into one chain. The same as Decompose for a simple position.
-SimpleComponents ApproximateComponents(const SolverBoard& board);
-
 // The player to move must open a component; the other then takes it all and moves on, or keeps
 // control by taking all but two boxes of a chain (all but four of a loop) and handing those back,
 // which costs 2 (4) against taking all. A chain of two is opened in its middle, so that it cannot

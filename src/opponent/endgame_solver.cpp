@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "chain_guess.h"
 #include "solver_moves.h"
 
 namespace pennix {

@@ -3,8 +3,8 @@
 // Once no safe wall is left, or few walls at all, the search solves the position exactly. While
 // many safe walls are left, whoever is forced to open the first long chain usually loses the
 // game, and the long-chain rule says who that will be; Expert steers the count of long chains
-// towards its parity, and once few safe walls are left the search weighs every way they can run
-// out, each ending solved exactly.
+// towards its parity, and once few safe walls are left a search weighs every order in which they
+// can run out, valuing each endgame it reaches by the chains and loops it will come to.
 #include "expert.h"
 
 #include <vector>
@@ -21,7 +21,7 @@ namespace {
 constexpr int kLongChain = 3;
 constexpr int kEstimateTableBits = 15;
 
-// Boxes with two sides joined by free walls, from `start`: how many, and whether the run ends
+// Boxes with two sides joined by free walls, from (x, y): how many, and whether the run ends
 // at the border or at a box with fewer or more sides rather than closing on itself.
 std::pair<int, bool> FloodTwoSided(const Board& board, int x, int y,
                                    std::array<bool, kBoxes>& seen) {

@@ -8,6 +8,7 @@
 #include "board_picture.h"
 #include "brute_force.h"
 #include "game/game.h"
+#include "opponent/chain_guess.h"
 #include "opponent/chain_theory.h"
 #include "opponent/computer_player.h"
 #include "opponent/endgame_solver.h"
@@ -158,6 +159,42 @@ TEST(ExpertTest, DecomposesASimplePositionIntoChainsAndLoops) {
     const SimpleComponents components = Decompose(closed_loop);
     EXPECT_EQ(components.chains, (std::vector<std::uint8_t>{2, 5}));
     EXPECT_TRUE(components.loops.empty());
+}
+
+// Everything owned but three arms meeting at (5, 1): (1..4, 1) from the left border, (6..10, 1)
+// from the right border and (5, 2..8) from the bottom border.
+Board ThreeArmsMeetingInTheTopRow() {
+    Board board = testing::FullBoard();
+    const auto open = [&board](int x, int y, std::int16_t side) {
+        const Wall wall = MakeWall(x, y, side);
+        board(x, y).Walls &= static_cast<std::int16_t>(~side);
+        board(x, y).Owner = kNobody;
+        Wall across;
+        if (NeighbourOf(wall, across)) {
+            board(across.x, across.y).Walls &= static_cast<std::int16_t>(~across.side);
+            board(across.x, across.y).Owner = kNobody;
+        }
+    };
+    for (int x = 1; x <= kColumns; ++x) {
+        open(x, 1, kLeft);
+    }
+    open(kColumns, 1, kRight);
+    for (int y = 1; y <= kRows; ++y) {
+        open(5, y, kBottom);
+    }
+    return board;
+}
+
+TEST(ExpertTest, GuessesThatAJunctionJoinsItsTwoLongestArms) {
+    const SolverBoard board(ThreeArmsMeetingInTheTopRow());
+    EXPECT_FALSE(IsSimple(board));
+    // Once the four is eaten, (5, 1) joins the five and the seven into one chain.
+    const SimpleComponents guess = ApproximateComponents(board);
+    EXPECT_EQ(guess.chains, (std::vector<std::uint8_t>{4, 13}));
+    EXPECT_TRUE(guess.loops.empty());
+    // A simple position is guessed as it is.
+    const SolverBoard simple(ChainsOfTwoAndFive());
+    EXPECT_EQ(ApproximateComponents(simple).chains, Decompose(simple).chains);
 }
 
 // A chain of two at (1..2, 8) along the bottom border, and (3, 8) with its bottom drawn: a wall
