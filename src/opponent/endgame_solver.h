@@ -22,14 +22,14 @@ struct SolveResult {
     // walls weighed in full before the budget ran out; nothing when none was, or the board is
     // full.
     std::optional<Wall> wall;
-    std::int64_t nodes = 0;
+    std::int64_t nodes = 0;  // the work done, counted as the budget is
 };
 
 // An alpha-beta search over the walls SolverMoves keeps, with a transposition table keyed by the
 // drawn walls (whose turn it is does not change what the player to move can win), and the
 // chain-and-loop theory wherever every open box has exactly two sides. The budget counts the
-// positions visited, so that a search stops at the same place on any machine and a seeded game
-// replays exactly.
+// positions visited, those valued by the theory or a guess weighing more, so that a search stops
+// at the same place on any machine and a seeded game replays exactly.
 class EndgameSolver {
   public:
     static constexpr std::int64_t kUnlimited = std::numeric_limits<std::int64_t>::max();

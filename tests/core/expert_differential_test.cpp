@@ -63,8 +63,6 @@ TEST(ExpertDifferentialTest, ValueAndWallAgreeWithBruteForce) {
             const Level level = game.CurrentPlayer() == kHuman ? first : second;
             game.PlaceWall(*ChooseWall(level, game, game.Random()));
         }
-        if (seed % 50 == 0)
-            std::fprintf(stderr, "seed %d positions %d\n", (int)seed, positions);
     }
 }
 
