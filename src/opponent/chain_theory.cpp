@@ -2,6 +2,7 @@
 #include "chain_theory.h"
 
 #include <algorithm>
+#include <array>
 
 namespace pennix {
 
@@ -20,22 +21,27 @@ int OpenedValue(int boxes, bool loop, int rest) {
     return -std::max(take_all, keep_control);
 }
 
-std::string Key(const std::vector<std::uint8_t>& chains, const std::vector<std::uint8_t>& loops) {
-    std::string key(chains.begin(), chains.end());
-    key += '\xff';
-    key.append(loops.begin(), loops.end());
-    return key;
+// A multiset of components is remembered by the sum of one random-looking number per
+// component, which taking one out updates by a subtraction.
+std::uint64_t ComponentKey(int boxes, bool loop) {
+    std::uint64_t z =
+        static_cast<std::uint64_t>(boxes + (loop ? 128 : 0) + 1) * 0x9e3779b97f4a7c15ULL;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
 }
 
 // The component through `start`: its boxes, and whether it meets the border (a chain) or not.
-std::pair<int, bool> Flood(const SolverBoard& board, int start, std::vector<bool>& seen) {
-    std::vector<int> pending{start};
+std::pair<int, bool> Flood(const SolverBoard& board, int start,
+                           std::array<bool, SolverBoard::kCells>& seen) {
+    std::array<int, kBoxes> pending{};
+    int pending_count = 0;
+    pending[pending_count++] = start;
     seen[static_cast<std::size_t>(start)] = true;
     int boxes = 0;
     bool border = false;
-    while (!pending.empty()) {
-        const int cell = pending.back();
-        pending.pop_back();
+    while (pending_count > 0) {
+        const int cell = pending[--pending_count];
         ++boxes;
         for (const std::uint8_t side : kSides) {
             if ((board.Walls(cell) & side) != 0) {
@@ -46,7 +52,7 @@ std::pair<int, bool> Flood(const SolverBoard& board, int start, std::vector<bool
                 border = true;
             } else if (!seen[static_cast<std::size_t>(next)]) {
                 seen[static_cast<std::size_t>(next)] = true;
-                pending.push_back(next);
+                pending[pending_count++] = next;
             }
         }
     }
@@ -61,7 +67,7 @@ bool IsSimple(const SolverBoard& board) {
 
 SimpleComponents Decompose(const SolverBoard& board) {
     SimpleComponents components;
-    std::vector<bool> seen(SolverBoard::kCells, false);
+    std::array<bool, SolverBoard::kCells> seen{};
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
             const int cell = SolverBoard::Cell(x, y);
@@ -81,14 +87,21 @@ SimpleComponents Decompose(const SolverBoard& board) {
 int ChainTheory::Value(const SimpleComponents& components) {
     std::vector<std::uint8_t> chains = components.chains;
     std::vector<std::uint8_t> loops = components.loops;
-    return Solve(chains, loops);
+    std::uint64_t key = 0;
+    for (const std::uint8_t boxes : chains) {
+        key += ComponentKey(boxes, false);
+    }
+    for (const std::uint8_t boxes : loops) {
+        key += ComponentKey(boxes, true);
+    }
+    return Solve(chains, loops, key);
 }
 
-int ChainTheory::Solve(std::vector<std::uint8_t>& chains, std::vector<std::uint8_t>& loops) {
+int ChainTheory::Solve(std::vector<std::uint8_t>& chains, std::vector<std::uint8_t>& loops,
+                       std::uint64_t key) {
     if (chains.empty() && loops.empty()) {
         return 0;
     }
-    const std::string key = Key(chains, loops);
     if (const auto found = memo_.find(key); found != memo_.end()) {
         return found->second;
     }
@@ -102,7 +115,7 @@ int ChainTheory::Solve(std::vector<std::uint8_t>& chains, std::vector<std::uint8
             }
             const std::uint8_t boxes = list[i];
             list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-            const int rest = Solve(chains, loops);
+            const int rest = Solve(chains, loops, key - ComponentKey(boxes, kind == 1));
             list.insert(list.begin() + static_cast<std::ptrdiff_t>(i), boxes);
             best = std::max(best, OpenedValue(boxes, kind == 1, rest));
         }

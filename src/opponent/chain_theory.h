@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -31,8 +30,9 @@ class ChainTheory {
     int Value(const SimpleComponents& components);
 
   private:
-    int Solve(std::vector<std::uint8_t>& chains, std::vector<std::uint8_t>& loops);
-    std::unordered_map<std::string, int> memo_;
+    int Solve(std::vector<std::uint8_t>& chains, std::vector<std::uint8_t>& loops,
+              std::uint64_t key);
+    std::unordered_map<std::uint64_t, int> memo_;
 };
 
 }  // namespace pennix
