@@ -1,6 +1,7 @@
 // Each level tries its finders in its own order and draws the first wall one of them finds.
 #include "computer_player.h"
 
+#include "expert.h"
 #include "finders.h"
 #include "look_ahead.h"
 
@@ -58,9 +59,11 @@ std::optional<Wall> ChooseWall(Level level, const Game& game, RandomSource& rand
         case Level::Hard:
             return ChooseHard(game, random);
         case Level::Genius:
+            return ChooseGenius(game, random);
+        case Level::Expert:
             break;
     }
-    return ChooseGenius(game, random);
+    return ChooseExpertWall(game, random);
 }
 
 std::vector<Wall> PlayComputerTurn(Game& game, Level level) {

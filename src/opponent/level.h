@@ -1,4 +1,4 @@
-// The four strengths the computer plays at.
+// The five strengths the computer plays at.
 #pragma once
 
 #include <optional>
@@ -6,9 +6,10 @@
 
 namespace pennix {
 
-enum class Level { Easy, Medium, Hard, Genius };
+enum class Level { Easy, Medium, Hard, Genius, Expert };
 
-inline constexpr Level kLevels[] = {Level::Easy, Level::Medium, Level::Hard, Level::Genius};
+inline constexpr Level kLevels[] = {Level::Easy, Level::Medium, Level::Hard, Level::Genius,
+                                    Level::Expert};
 
 constexpr std::string_view LevelName(Level level) {
     switch (level) {
@@ -19,9 +20,11 @@ constexpr std::string_view LevelName(Level level) {
         case Level::Hard:
             return "hard";
         case Level::Genius:
+            return "genius";
+        case Level::Expert:
             break;
     }
-    return "genius";
+    return "expert";
 }
 
 constexpr std::optional<Level> LevelFromName(std::string_view name) {

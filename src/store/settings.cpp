@@ -154,13 +154,14 @@ class NumberScanner {
     std::size_t position_ = 0;
 };
 
-std::size_t ChoiceIndex(std::span<const std::string_view> texts, std::string_view text) {
-    for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+std::size_t ChoiceIndex(std::span<const std::string_view> texts, std::string_view text,
+                        std::size_t unknown) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         if (texts[i] == text) {
             return i;
         }
     }
-    return texts.size() - 1;
+    return unknown;
 }
 
 // The five entries of a first start: the defaults, no wins and the greeting.
@@ -234,10 +235,10 @@ std::int16_t NumberFromText(std::string_view text) {
 }
 
 std::size_t LevelIndex(std::string_view text) {
-    return ChoiceIndex(kLevelTexts, text);
+    return ChoiceIndex(kLevelTexts, text, kUnknownLevelIndex);
 }
 std::size_t SpeedIndex(std::string_view text) {
-    return ChoiceIndex(kSpeedTexts, text);
+    return ChoiceIndex(kSpeedTexts, text, kSpeedTexts.size() - 1);
 }
 
 }  // namespace pennix

@@ -14,9 +14,13 @@ namespace pennix {
 
 inline constexpr std::string_view kSettingsFileName = "pennix.ini";
 
-// The stored texts of the Options menu's entries, in menu order. A text that matches none of
-// them exactly selects the last entry.
-inline constexpr std::array<std::string_view, 4> kLevelTexts{"Easy", "Medium", "Hard", "Genius"};
+// The stored texts of the Options menu's entries, in menu order. A level text that matches none
+// of them exactly selects Genius, as it did before Expert came after it, so that a file written
+// by an older game reads the same; a speed text that matches none selects the last entry.
+inline constexpr std::array<std::string_view, 5> kLevelTexts{"Easy", "Medium", "Hard", "Genius",
+                                                             "Expert"};
+inline constexpr std::size_t kUnknownLevelIndex = 3;
+static_assert(kLevelTexts[kUnknownLevelIndex] == "Genius");
 inline constexpr std::array<std::string_view, 3> kSpeedTexts{"Slow", "Medium", "Fast"};
 // Whether the computer's last turn stays marked: only "Off" switches the marks off, and a file
 // without the key has them on.

@@ -236,5 +236,17 @@ TEST_F(SettingsTest, EverySystemProgramFolderSendsTheFileToThePlayersFolder) {
     EXPECT_EQ(SettingsFile(own, lookup), own / "pennix.ini");
 }
 
+// Expert comes after Genius in the menu, yet a level no entry names still means Genius, as it
+// did before; the speeds keep the last entry for an unknown text.
+TEST(ChoiceIndexTest, ExpertIsAnEntryAndAnUnknownLevelStillMeansGenius) {
+    EXPECT_EQ(LevelIndex("Genius"), 3u);
+    EXPECT_EQ(LevelIndex("Expert"), 4u);
+    EXPECT_EQ(LevelIndex("expert"), 3u);
+    EXPECT_EQ(LevelIndex("Grandmaster"), 3u);
+    EXPECT_EQ(LevelIndex(""), 3u);
+    EXPECT_EQ(SpeedIndex("Warp"), 2u);
+    EXPECT_EQ(SpeedIndex("Slow"), 0u);
+}
+
 }  // namespace
 }  // namespace pennix

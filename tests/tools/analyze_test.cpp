@@ -33,9 +33,10 @@ TEST(Analyze, KeysComeInTheDocumentedOrder) {
     for (auto item = result.begin(); item != result.end(); ++item) {
         keys.push_back(item.key());
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{"current_player", "human_boxes", "computer_boxes",
-                                              "game_over", "take_box", "safe_walls",
-                                              "leave_two_boxes", "least_loss_wall"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"current_player", "human_boxes", "computer_boxes",
+                                        "game_over", "take_box", "safe_walls", "leave_two_boxes",
+                                        "least_loss_wall", "expert_wall", "expert_value"}));
 }
 
 TEST(Analyze, NewGameOffersEveryWallAsSafe) {
@@ -109,7 +110,46 @@ TEST(Analyze, PrintsInPythonLayout) {
     EXPECT_EQ(OneLineJson(AnalyzeRecord(testing::AllWallsRecord())),
               "{\"current_player\": \"H\", \"human_boxes\": 40, \"computer_boxes\": 40, "
               "\"game_over\": true, \"take_box\": null, \"safe_walls\": [], "
-              "\"leave_two_boxes\": null, \"least_loss_wall\": null}");
+              "\"leave_two_boxes\": null, \"least_loss_wall\": null, \"expert_wall\": null, "
+              "\"expert_value\": 0}");
+}
+
+// The record of every wall with its last `free` walls left out.
+std::string AllWallsBut(int free) {
+    std::string record = testing::AllWallsRecord();
+    for (int i = 0; i < free; ++i) {
+        record.erase(record.rfind('\n', record.size() - 2) + 1);
+    }
+    return record;
+}
+
+TEST(Analyze, ExpertSolvesExactlyWithTwentyFreeWallsOrFewer) {
+    // The last wall closes (10, 8) alone: the player to move wins that one box.
+    const ordered_json last = AnalyzeRecord(AllWallsBut(1));
+    EXPECT_EQ(last["expert_wall"], last["take_box"]);
+    EXPECT_EQ(last["expert_value"], 1);
+    // Without the last 20 vertical walls, rows 7 and 8 are open at their sides; Expert's wall
+    // achieves the value: what it closes plus the value after it, or less the other's.
+    const std::string record = AllWallsBut(20);
+    const ordered_json twenty = AnalyzeRecord(record);
+    ASSERT_TRUE(twenty["expert_value"].is_number_integer());
+    const ordered_json wall = twenty["expert_wall"];
+    ASSERT_TRUE(wall.is_array());
+    const char* side_names[] = {"", "left", "right", "", "top", "", "", "", "bottom"};
+    const ordered_json after = AnalyzeRecord(record + std::to_string(wall[0].get<int>()) + " " +
+                                             std::to_string(wall[1].get<int>()) + " " +
+                                             side_names[wall[2].get<int>()] + "\n");
+    const std::string mover = twenty["current_player"];
+    const std::string boxes = mover == "H" ? "human_boxes" : "computer_boxes";
+    const int closed = after[boxes].get<int>() - twenty[boxes].get<int>();
+    const int after_value = after["expert_value"].get<int>();
+    EXPECT_EQ(twenty["expert_value"].get<int>(),
+              after["current_player"] == mover ? closed + after_value : -after_value);
+    EXPECT_TRUE(AnalyzeRecord(AllWallsBut(21))["expert_value"].is_null());
+    // A new game has no exact value here, but Expert still names a safe wall.
+    const ordered_json start = AnalyzeRecord("");
+    EXPECT_TRUE(start["expert_value"].is_null());
+    EXPECT_TRUE(Contains(start["safe_walls"], start["expert_wall"]));
 }
 
 TEST(OneLineJson, MatchesPythonJsonDumps) {

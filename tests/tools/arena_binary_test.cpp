@@ -42,8 +42,8 @@ TEST(ArenaBinary, ABadArgumentIsOneLineAndExitStatusTwo) {
         {"--frobnicate"},
         {"match"},
         {"match", "easy"},
-        {"match", "easy", "Genius"},
-        {"match", "expert", "easy"},
+        {"match", "easy", "grandmaster"},
+        {"match", "expert ", "easy"},
         {"match", "easy", "hard", "extra"},
         {"match", "easy", "hard", "--games"},
         {"match", "easy", "hard", "--games", "0"},
@@ -171,6 +171,22 @@ TEST(ArenaBinary, MatchTableGoesToStandardOutputOnly) {
     EXPECT_EQ(run.err, "");  // no progress bar when standard error is not a terminal
     EXPECT_EQ(run.out.rfind("medium vs hard: 4 games, seed 1, 1 jobs\n", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("games per second"), std::string::npos) << run.out;
+}
+
+// Level names are taken in any case, and Expert is one of them.
+TEST(ArenaBinary, MatchTakesLevelNamesInAnyCase) {
+    const ArenaRun run = RunArena({"match", "Hard", "GENIUS", "--games", "2", "--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const nlohmann::json json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["level_a"], "hard");
+    EXPECT_EQ(json["level_b"], "genius");
+    const ArenaRun expert = RunArena({"match", "expert", "Easy", "--games", "2", "--json"});
+    ASSERT_EQ(expert.exit_status, 0) << expert.err;
+    EXPECT_EQ(nlohmann::json::parse(expert.out)["sides"][0]["wins"], 2);
+    const ArenaRun unknown = RunArena({"match", "grandmaster", "easy"});
+    EXPECT_EQ(unknown.exit_status, 2);
+    EXPECT_NE(unknown.err.find("expected easy, medium, hard, genius or expert"), std::string::npos)
+        << unknown.err;
 }
 
 // Like a chess engine's bench signature: a change in what the computer plays shows up here.

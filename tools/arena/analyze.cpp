@@ -3,6 +3,9 @@
 
 #include <optional>
 
+#include "opponent/computer_player.h"
+#include "opponent/endgame_solver.h"
+#include "opponent/expert.h"
 #include "opponent/finders.h"
 #include "opponent/look_ahead.h"
 
@@ -36,6 +39,27 @@ ordered_json LeastLossJson(LookAhead& look, const Game& game) {
     return ordered_json::array({candidate->X, candidate->Y, candidate->Side, candidate->Gain});
 }
 
+// Expert draws from the random source only among safe walls it finds equal; a fixed seed makes
+// the analysis of a record the same on every run.
+constexpr std::uint64_t kExpertSeed = 1;
+
+ordered_json ExpertWallJson(const Game& game) {
+    RandomSource random;
+    random.Seed(kExpertSeed);
+    return WallOrNull(ChooseWall(Level::Expert, game, random));
+}
+
+// Solved without a budget: with at most 20 free walls the exact search is quick.
+ordered_json ExpertValueJson(const Game& game) {
+    if (game.GameOver()) {
+        return 0;
+    }
+    if (SolverBoard(game.Board()).FreeWalls() > kExpertExactFreeWalls) {
+        return nullptr;
+    }
+    return EndgameSolver().Solve(game.Board()).value;
+}
+
 }  // namespace
 
 nlohmann::ordered_json Analyze(Game& game) {
@@ -49,6 +73,8 @@ nlohmann::ordered_json Analyze(Game& game) {
     result["safe_walls"] = SafeWallsJson(game);
     result["leave_two_boxes"] = WallOrNull(look.FindLeaveTwoBoxes(game));
     result["least_loss_wall"] = LeastLossJson(look, game);
+    result["expert_wall"] = ExpertWallJson(game);
+    result["expert_value"] = ExpertValueJson(game);
     return result;
 }
 

@@ -23,12 +23,13 @@ namespace {
 
 constexpr int kMostJobs = 64;
 
+// Level names are taken in any case: "Hard" and "GENIUS" name levels as "hard" and "genius" do.
 Level ParseLevel(std::string_view name, const std::string& text) {
-    if (const auto level = LevelFromName(text)) {
+    if (const auto level = LevelFromName(AsciiLower(text))) {
         return *level;
     }
     throw UsageError(std::string(name) + ": unknown level " + Quoted(text) +
-                     " (expected easy, medium, hard or genius)");
+                     " (expected easy, medium, hard, genius or expert)");
 }
 
 std::uint64_t ParseWhole(std::string_view name, const std::string& text, std::uint64_t least,

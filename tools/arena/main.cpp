@@ -25,12 +25,16 @@ constexpr const char* kAnalyzeFooter =
     "one JSON object: whose turn it is, the box counts, whether the game is over, and the wall "
     "each move finder would draw (take_box, safe_walls, leave_two_boxes, least_loss_wall; a wall "
     "is [x, y, side] with side 1 left, 2 right, 4 top, 8 bottom; least_loss_wall adds the "
-    "boxes the opponent would win after it, those on offer included). A bad line is reported "
+    "boxes the opponent would win after it, those on offer included), then expert_wall, the "
+    "Expert level's wall for the player to move, and expert_value, the net number of unowned "
+    "boxes the player to move wins with perfect play on both sides (null with more than 20 free "
+    "walls). A bad line is reported "
     "as \"line N: ...\" on standard error with exit status 2; input that cannot be read, with "
     "exit status 1.";
 
 constexpr const char* kMatchFooter =
-    "Levels: easy, medium, hard, genius. The two levels draw the first wall of a game in turn, A "
+    "Levels: easy, medium, hard, genius, expert, in any case. The two levels draw the first wall "
+    "of a game in turn, A "
     "in the even-numbered games. Each game's seed comes from --seed and the game's number, so "
     "the results are the same for any --jobs; only the timings change. Score per game: 1 for a "
     "win, 0.5 for a draw, 0 for a loss; the table gives its mean and the 95% interval "

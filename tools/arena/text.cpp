@@ -49,6 +49,14 @@ std::string Printable(std::string_view text) {
     return printable;
 }
 
+std::string AsciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return lower;
+}
+
 std::string Quoted(std::string_view text, std::size_t limit) {
     const bool cut = text.size() > limit;
     return "'" + Printable(text.substr(0, limit)) + (cut ? "'..." : "'");

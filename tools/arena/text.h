@@ -20,6 +20,9 @@ std::optional<std::uint64_t> ParseDecimal(std::string_view text);
 // echoing input cannot drive the terminal or split a one-line message.
 std::string Printable(std::string_view text);
 
+// The text with the ASCII capitals A..Z made small; every other byte as it is.
+std::string AsciiLower(std::string_view text);
+
 // The printable text in single quotes, ready for an error message; a long text is cut short.
 std::string Quoted(std::string_view text, std::size_t limit = 40);
 
