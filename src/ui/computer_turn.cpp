@@ -2,6 +2,9 @@
 // the next wall. Each state is painted before its pause begins.
 #include "computer_turn.h"
 
+#include <QCoreApplication>
+#include <QThreadPool>
+
 #include "board_view.h"
 #include "opponent/computer_player.h"
 
@@ -10,6 +13,11 @@ namespace pennix {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Expert may think for a good part of a second: the window must go on painting and taking input.
+bool ThinksLong(Level level) {
+    return level == Level::Expert;
+}
 
 }  // namespace
 
@@ -47,7 +55,9 @@ void ComputerTurn::Hurry() {
     if (running_ && !hurried_) {
         hurried_ = true;
         pause_end_ = Clock::now();
-        timer_.start(0);
+        if (!thinking_) {
+            timer_.start(0);
+        }
     }
 }
 
@@ -69,11 +79,7 @@ void ComputerTurn::WaitOrAdvance() {
 
 void ComputerTurn::Advance() {
     if (hurried_) {
-        board_.EndBlink();
-        while (game_.CurrentPlayer() == kComputer && !game_.GameOver()) {
-            DrawNextWall();
-        }
-        return Finish();
+        return FinishWithoutBlinking();
     }
     switch (step_) {
         case Step::NextWall:
@@ -81,9 +87,7 @@ void ComputerTurn::Advance() {
             if (game_.CurrentPlayer() != kComputer || game_.GameOver()) {
                 return Finish();
             }
-            DrawNextWall();
-            blinks_left_ = timing_.blinks;
-            return Blink(true);
+            return ChooseNextWall();
         case Step::White:
             return Blink(false);
         case Step::Black:
@@ -92,8 +96,51 @@ void ComputerTurn::Advance() {
     }
 }
 
-void ComputerTurn::DrawNextWall() {
-    wall_ = *ChooseWall(level_, game_, game_.Random());
+// A game on its way out plays the rest of the turn at once: the walls are the same.
+void ComputerTurn::FinishWithoutBlinking() {
+    board_.EndBlink();
+    while (game_.CurrentPlayer() == kComputer && !game_.GameOver()) {
+        DrawWall(*ChooseWall(level_, game_, game_.Random()));
+    }
+    Finish();
+}
+
+// The worker thinks on a copy of the game and hands back the wall with the random source as its
+// choice left it, so the game goes on exactly as if it had been chosen here. The pool's threads
+// are waited for when the application ends.
+void ComputerTurn::ChooseNextWall() {
+    if (!ThinksLong(level_)) {
+        return Thought(*ChooseWall(level_, game_, game_.Random()), game_.Random());
+    }
+    thinking_ = true;
+    auto position = std::make_shared<Game>(game_);
+    const Level level = level_;
+    const std::weak_ptr<int> alive = alive_;
+    QThreadPool::globalInstance()->start([this, position, level, alive] {
+        const Wall wall = *ChooseWall(level, *position, position->Random());
+        QMetaObject::invokeMethod(qApp, [this, position, wall, alive] {
+            if (!alive.expired()) {
+                Thought(wall, position->Random());
+            }
+        });
+    });
+}
+
+void ComputerTurn::Thought(const Wall& wall, const RandomSource& random) {
+    thinking_ = false;
+    if (&random != &game_.Random()) {
+        game_.Random() = random;
+    }
+    DrawWall(wall);
+    if (hurried_) {
+        return FinishWithoutBlinking();
+    }
+    blinks_left_ = timing_.blinks;
+    Blink(true);
+}
+
+void ComputerTurn::DrawWall(const Wall& wall) {
+    wall_ = wall;
     const WallOutcome outcome = game_.PlaceWall(wall_);
     board_.BoardChanged();
     board_.repaint();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <memory>
 
 #include "game/game.h"
 #include "opponent/level.h"
@@ -47,7 +48,12 @@ class ComputerTurn : public QObject {
     enum class Step { NextWall, White, Black };
 
     void Advance();
-    void DrawNextWall();
+    // Chooses the next wall at once, or on a worker thread for a level that thinks long, and
+    // then draws and blinks it.
+    void ChooseNextWall();
+    void Thought(const Wall& wall, const RandomSource& random);
+    void DrawWall(const Wall& wall);
+    void FinishWithoutBlinking();
     void Blink(bool white);
     void Finish();
     // Runs Advance once at least `pause` has passed on the monotonic clock.
@@ -59,6 +65,10 @@ class ComputerTurn : public QObject {
     QTimer timer_;
     bool running_ = false;
     bool hurried_ = false;
+    bool thinking_ = false;
+    // Gone with the turn: a wall thought out on a worker thread for a turn no longer there is
+    // dropped.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     Level level_ = Level::Hard;
     BlinkTiming timing_;
     Step step_ = Step::NextWall;

@@ -20,8 +20,11 @@ struct Choice {
 };
 
 // In the order of the enumerations and of the stored names.
-constexpr Choice kLevelChoices[] = {
-    {"mnuEasy", "Easy"}, {"mnuMedium", "Medium"}, {"mnuHard", "Hard"}, {"mnuGenius", "Genius"}};
+constexpr Choice kLevelChoices[] = {{"mnuEasy", "Easy"},
+                                    {"mnuMedium", "Medium"},
+                                    {"mnuHard", "Hard"},
+                                    {"mnuGenius", "Genius"},
+                                    {"mnuExpert", "E&xpert"}};
 constexpr Choice kSpeedChoices[] = {
     {"mnuSpeedSlow", "Slow"}, {"mnuSpeedMedium", "Medium"}, {"mnuSpeedFast", "Fast"}};
 

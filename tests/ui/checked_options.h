@@ -10,8 +10,8 @@ namespace pennix {
 // The names of the checked level and speed entries, in menu order, joined by spaces.
 inline QString CheckedOptions(const QWidget& window) {
     QStringList names;
-    for (const char* name : {"mnuEasy", "mnuMedium", "mnuHard", "mnuGenius", "mnuSpeedSlow",
-                             "mnuSpeedMedium", "mnuSpeedFast"}) {
+    for (const char* name : {"mnuEasy", "mnuMedium", "mnuHard", "mnuGenius", "mnuExpert",
+                             "mnuSpeedSlow", "mnuSpeedMedium", "mnuSpeedFast"}) {
         if (window.findChild<QAction*>(name)->isChecked()) {
             names << name;
         }

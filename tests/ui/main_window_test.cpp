@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "checked_options.h"
+#include "core/board_picture.h"
 #include "core/positions.h"
 #include "gap_centre.h"
 #include "opponent/computer_player.h"
@@ -35,6 +36,15 @@ namespace pennix {
 namespace {
 
 const QColor kBackground(192, 255, 192);
+
+std::optional<Wall> FirstFree(const Game& game) {
+    for (const Wall& wall : kScanOrder) {
+        if (game.IsWallFree(wall)) {
+            return wall;
+        }
+    }
+    return std::nullopt;
+}
 
 QPoint GapPixel(const Wall& wall) {
     const auto [x, y] = GapCentre(wall);
@@ -87,6 +97,7 @@ class MainWindowTest : public QObject {
 
     void WindowControlsAndMenusKeepTheirNamesAndPlaces();
     void PressesDrawWallsAndTheComputerAnswersWithItsOwnWalls();
+    void ExpertThinksOffTheWindowsThreadAndPlaysItsOwnWalls();
     void PressesOffTheGapsOrOnDrawnWallsDoNothing();
     void PaintsExactlyTheWallsDotsAndLetters();
     void LevelAndSpeedAreValuesTheMarksShow();
@@ -159,7 +170,8 @@ void MainWindowTest::WindowControlsAndMenusKeepTheirNamesAndPlaces() {
              QString("mnuLevel=Level, mnuSpeed=Speed, mnuMarks=&Mark my last turn, sep2, "
                      "mnuResetscores=Reset scores ..."));
     QCOMPARE(entries("mnuLevel"),
-             QString("mnuEasy=Easy, mnuMedium=Medium, mnuHard=Hard, mnuGenius=Genius"));
+             QString("mnuEasy=Easy, mnuMedium=Medium, mnuHard=Hard, mnuGenius=Genius, "
+                     "mnuExpert=E&xpert"));
     QCOMPARE(entries("mnuSpeed"),
              QString("mnuSpeedSlow=Slow, mnuSpeedMedium=Medium, mnuSpeedFast=Fast"));
     QCOMPARE(entries("mnuHelp"),
@@ -201,6 +213,29 @@ void MainWindowTest::PressesDrawWallsAndTheComputerAnswersWithItsOwnWalls() {
     QVERIFY(!window_->Busy());
     QCOMPARE(TheGame().Board()(1, 1).Owner, kHuman);
     QCOMPARE(window_->findChild<QLabel*>("lblScore")->text(), QString("You 1 Me 0"));
+}
+
+// A late position, where Expert searches: the window keeps running its timers meanwhile, and the
+// walls are the headless turn's for the same seed.
+void MainWindowTest::ExpertThinksOffTheWindowsThreadAndPlaysItsOwnWalls() {
+    Entry("mnuExpert")->trigger();
+    QCOMPARE(window_->CurrentLevel(), Level::Expert);
+    Board board = testing::ParseBoard(testing::kThreeChainsInTheTopRow);
+    TheGame().LoadPosition(board, kHuman);
+    TheGame().Random().Seed(7);
+    Game headless = TheGame();
+    const std::optional<Wall> wall = FirstFree(TheGame());
+    QVERIFY(wall.has_value());
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(0);
+    Press(*wall);
+    WaitUntilIdle();
+    QVERIFY(ticks > 0);
+    headless.PlaceWall(*wall);
+    PlayComputerTurn(headless, Level::Expert);
+    QCOMPARE(TheGame().Board(), headless.Board());
 }
 
 void MainWindowTest::PressesOffTheGapsOrOnDrawnWallsDoNothing() {
