@@ -113,6 +113,9 @@ int main(int argc, char* argv[]) {
     open_window = &window;
     std::atexit(SaveSettingsAtAbruptExit);
     window.show();
+    // Without a window manager nobody gives the new window the keyboard, and it would take no
+    // keys until clicked.
+    window.activateWindow();
     pennix::CloseWindowsDestroyedFromOutside(window);
     const int status = application.exec();
     open_window = nullptr;

@@ -185,7 +185,7 @@ void MainWindow::SaveSettings() {
     saved_ = true;
     const Settings settings{std::string(kLevelTexts[static_cast<int>(level_)]),
                             std::string(kSpeedTexts[static_cast<int>(speed_)]), game_.HumanWins(),
-                            game_.ComputerWins()};
+                            game_.ComputerWins(), marks_};
     if (!pennix::SaveSettings(settings_file_, settings)) {
         std::fprintf(stderr, "pennix: the settings and score could not be saved to %s\n",
                      settings_file_.c_str());

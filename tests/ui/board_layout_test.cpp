@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <queue>
 #include <set>
 #include <tuple>
 
 #include "gap_centre.h"
 #include "ui/hit_test.h"
+#include "ui/wall_cursor.h"
 #include "ui/wall_rect.h"
 
 namespace pennix {
@@ -123,6 +125,39 @@ TEST(BoardLayoutTest, WallBarsAndLettersOfEveryBoxFollowTheDots) {
     EXPECT_EQ(WallRectangle(kDots, 1, 1, kLeft | kTop), WallRect{});
     EXPECT_EQ(WallRectangle(kDots, 11, 1, kTop), WallRect{});
     EXPECT_EQ(WallRectangle(kDots, 1, 9, kTop), WallRect{});
+}
+
+// Along a row the cursor goes top wall, side wall, top wall; down a column side wall, bottom
+// wall; at the edges it stays; and the arrow keys reach every one of the 178 walls.
+TEST(WallCursorTest, StepsHalfABoxAndReachesEveryWall) {
+    EXPECT_EQ(StepCursor(kFirstCursorWall, CursorStep::Right), MakeWall(2, 1, kLeft));
+    EXPECT_EQ(StepCursor(MakeWall(2, 1, kLeft), CursorStep::Right), MakeWall(2, 1, kTop));
+    EXPECT_EQ(StepCursor(kFirstCursorWall, CursorStep::Down), MakeWall(1, 1, kLeft));
+    EXPECT_EQ(StepCursor(MakeWall(1, 1, kLeft), CursorStep::Down), MakeWall(1, 2, kTop));
+    EXPECT_EQ(StepCursor(MakeWall(10, 8, kBottom), CursorStep::Right), MakeWall(10, 8, kRight));
+    EXPECT_EQ(StepCursor(MakeWall(10, 8, kRight), CursorStep::Down), MakeWall(10, 8, kBottom));
+    EXPECT_EQ(StepCursor(kFirstCursorWall, CursorStep::Up), kFirstCursorWall);
+    EXPECT_EQ(StepCursor(MakeWall(1, 1, kLeft), CursorStep::Left), MakeWall(1, 1, kLeft));
+    EXPECT_EQ(StepCursor(MakeWall(10, 3, kRight), CursorStep::Right), MakeWall(10, 3, kRight));
+
+    std::set<std::tuple<int, int, int>> reached;
+    std::queue<Wall> next;
+    next.push(kFirstCursorWall);
+    while (!next.empty()) {
+        const Wall wall = next.front();
+        next.pop();
+        if (!reached.insert({wall.x, wall.y, wall.side}).second) {
+            continue;
+        }
+        // Each step lands on a gap the mouse could press, named as a press names it.
+        const auto [px, py] = GapCentre(wall);
+        ASSERT_EQ(WallAtPoint(kDots, px, py), std::optional<Wall>(wall));
+        for (CursorStep step :
+             {CursorStep::Left, CursorStep::Right, CursorStep::Up, CursorStep::Down}) {
+            next.push(StepCursor(wall, step));
+        }
+    }
+    EXPECT_EQ(reached.size(), std::size_t{kWallCount});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // turn and the player's queue, and what reaches the settings file.
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include "gap_centre.h"
 #include "opponent/computer_player.h"
 #include "store/settings.h"
+#include "ui/board_accessible.h"
 #include "ui/board_view.h"
 #include "ui/computer_turn.h"
 #include "ui/quiet_opener.h"
@@ -94,6 +96,10 @@ class MainWindowTest : public QObject {
     void WhatThePlayerDoesDuringTheTurnWaitsAndRunsInOrder();
     void ACloseDuringTheTurnEndsItDropsTheBoardInputAndSavesOnce();
     void CommandsChosenUnderAQuestionWaitForItsAnswer();
+    void TheComputersLastTurnStaysMarkedUntilThePlayerDraws();
+    void AReplyLongerThanAMomentShowsTheBusyPointer();
+    void TheKeyboardPlaysAsTheMouseDoes();
+    void AssistiveTechnologyReadsTheBoardAndEveryControl();
 
   private:
     void Open(const QByteArray& settings);
@@ -398,6 +404,134 @@ void MainWindowTest::CommandsChosenUnderAQuestionWaitForItsAnswer() {
     timer->start(50);
     Entry("mnuResetscores")->trigger();
     QCOMPARE(window_->CurrentSpeed(), Speed::Slow);
+}
+
+// ---- Seeing the computer's turn, the keyboard, assistive technology --------------------------
+
+void MainWindowTest::TheComputersLastTurnStaysMarkedUntilThePlayerDraws() {
+    const auto computers_walls = [this] {
+        std::vector<Wall> walls;
+        for (const Wall& wall : kScanOrder) {
+            if (TheGame().DrawnBy(wall) == kComputer &&
+                std::none_of(walls.begin(), walls.end(),
+                             [&](const Wall& seen) { return SameWall(seen, wall); })) {
+                walls.push_back(wall);
+            }
+        }
+        return walls;
+    };
+    Press(MakeWall(1, 1, kTop));
+    WaitUntilIdle();
+    const std::vector<Wall> first_turn = computers_walls();
+    QCOMPARE(window_->Board().MarkedWalls().size(), first_turn.size());
+    QVERIFY(SameWall(window_->Board().MarkedWalls().front(), first_turn.front()));
+    const WallRect bar =
+        WallRectangle(BoardDots(), first_turn[0].x, first_turn[0].y, first_turn[0].side);
+    const QImage image = window_->Board().grab().toImage();
+    QCOMPARE(image.pixelColor((bar.x1 + bar.x2) / 2, (bar.y1 + bar.y2) / 2),
+             BoardView::kMarkColour);
+    // The player's next wall puts them away, and the computer's answer is marked in their place.
+    Press(MakeWall(8, 8, kBottom));
+    QVERIFY(window_->Board().MarkedWalls().empty());
+    WaitUntilIdle();
+    QCOMPARE(window_->Board().MarkedWalls().size(), std::size_t{1});
+    // Switched off, the marks go at once and none come after the next turn; the file keeps it.
+    Entry("mnuMarks")->trigger();
+    QVERIFY(!Entry("mnuMarks")->isChecked());
+    QVERIFY(window_->Board().MarkedWalls().empty());
+    Press(MakeWall(5, 4, kLeft));
+    WaitUntilIdle();
+    QVERIFY(window_->Board().MarkedWalls().empty());
+    window_->close();
+    QVERIFY(Saved().contains("Marks=Off"));
+    Open(Saved());
+    QVERIFY(!window_->MarksShown());
+}
+
+void MainWindowTest::AReplyLongerThanAMomentShowsTheBusyPointer() {
+    Entry("mnuSpeedSlow")->trigger();
+    QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+    Press(MakeWall(1, 1, kTop));
+    QTRY_COMPARE_WITH_TIMEOUT(window_->cursor().shape(), Qt::BusyCursor, 1500);
+    WaitUntilIdle();
+    QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+}
+
+void MainWindowTest::TheKeyboardPlaysAsTheMouseDoes() {
+    BoardView& board = window_->Board();
+    auto* random = window_->findChild<QPushButton*>("cmdRandom");
+    QVERIFY(!board.CursorShown());
+    // Tab goes from "Rnd" to the board and back; on the board the cursor shows.
+    random->setFocus();
+    QTest::keyClick(window_.get(), Qt::Key_Tab);
+    QVERIFY(board.hasFocus());
+    QVERIFY(board.CursorShown());
+    QTest::keyClick(&board, Qt::Key_Right);
+    QTest::keyClick(&board, Qt::Key_Right);
+    QCOMPARE(board.Cursor(), MakeWall(2, 1, kTop));
+    QTest::keyClick(&board, Qt::Key_Return);
+    QCOMPARE(TheGame().DrawnBy(MakeWall(2, 1, kTop)), kHuman);
+    // A key during the reply waits like a press; Space on the board draws too.
+    QTest::keyClick(&board, Qt::Key_Down);
+    QTest::keyClick(&board, Qt::Key_Space);
+    WaitUntilIdle();
+    QVERIFY(IsDrawn(TheGame().Board(), MakeWall(2, 1, kLeft)));
+    // Enter draws under the cursor also while "Rnd" has the focus; Space there presses "Rnd".
+    QTest::keyClick(window_.get(), Qt::Key_Tab);
+    QVERIFY(random->hasFocus());
+    board.MoveCursor(CursorStep::Down);
+    const Wall below = board.Cursor();
+    QVERIFY(TheGame().IsWallFree(below));
+    QTest::keyClick(random, Qt::Key_Return);
+    QCOMPARE(TheGame().DrawnBy(below), kHuman);
+    WaitUntilIdle();
+    const int walls = testing::CountWalls(TheGame().Board());
+    QTest::keyClick(random, Qt::Key_Space);
+    WaitUntilIdle();
+    QVERIFY(testing::CountWalls(TheGame().Board()) >= walls + 2);
+    // A press on the board puts the cursor away.
+    QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!board.CursorShown());
+}
+
+void MainWindowTest::AssistiveTechnologyReadsTheBoardAndEveryControl() {
+    QAccessible::setActive(true);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&window_->Board());
+    QVERIFY(board != nullptr);
+    QCOMPARE(board->text(QAccessible::Name), QString("Board"));
+    QCOMPARE(board->childCount(), kWallCount + kBoxes);
+    const auto name = [board](const Wall& wall) {
+        return board->child(ChildOfWall(wall))->text(QAccessible::Name);
+    };
+    QCOMPARE(name(MakeWall(1, 1, kTop)), QString("Row 1, between dots 1 and 2: free"));
+    QCOMPARE(name(MakeWall(4, 3, kTop)), QString("Row 3, between dots 4 and 5: free"));
+    QCOMPARE(name(MakeWall(10, 8, kBottom)), QString("Row 9, between dots 10 and 11: free"));
+    QCOMPARE(name(MakeWall(10, 2, kRight)), QString("Column 11, between dots 2 and 3: free"));
+    QCOMPARE(board->child(kWallCount + 12)->text(QAccessible::Name),
+             QString("Box in row 2, column 3: nobody's yet"));
+    for (int i = 0; i < kWallCount; ++i) {
+        QCOMPARE(ChildOfWall(WallOfChild(i)), i);
+    }
+    // Drawn walls say by whom, and after the turn the board says what the computer did.
+    Press(MakeWall(1, 1, kTop));
+    WaitUntilIdle();
+    QCOMPARE(name(MakeWall(1, 1, kTop)), QString("Row 1, between dots 1 and 2: drawn by you"));
+    QVERIFY(board->child(ChildOfWall(MakeWall(1, 1, kTop)))->state().checked);
+    QCOMPARE(board->text(QAccessible::Description), QString("I drew one wall and took no box."));
+    // The focused child follows the cursor.
+    window_->Board().setFocus();
+    QTest::keyClick(&window_->Board(), Qt::Key_Down);
+    QCOMPARE(board->focusChild(), board->child(ChildOfWall(MakeWall(1, 1, kLeft))));
+    // Nothing on the main window is nameless.
+    for (QWidget* widget : window_->findChildren<QWidget*>()) {
+        if (widget->isVisible() && widget->window() == window_.get()) {
+            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(control == nullptr || !control->text(QAccessible::Name).isEmpty() ||
+                         control->role() == QAccessible::MenuBar,
+                     qPrintable(widget->objectName()));
+        }
+    }
+    QAccessible::setActive(false);
 }
 
 }  // namespace pennix

@@ -31,7 +31,7 @@ FixedDialog::FixedDialog(QWidget* parent, const char* name, const QString& capti
 
 void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreWhereThereIsNoFrame(*this);
+    CentreOverParent(*this);
 }
 
 void FixedDialog::hideEvent(QHideEvent* event) {

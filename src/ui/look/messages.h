@@ -18,6 +18,9 @@ class CentredMessageBox : public QMessageBox {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+
+  private:
+    bool widened_ = false;
 };
 
 // A message with an OK button, titled with the application's title, over `parent`.

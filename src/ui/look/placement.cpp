@@ -6,16 +6,16 @@
 
 namespace pennix {
 
-// Under a window manager Qt's guess, from the parent's real frame, stands.
-void CentreWhereThereIsNoFrame(QWidget& window) {
+// Placed by its client area, the window keeps that place whatever frame a window manager adds
+// around it, and the game's windows all get the same frame.
+void CentreOverParent(QWidget& window) {
     const QWidget* parent = window.parentWidget() ? window.parentWidget()->window() : nullptr;
-    if (parent == nullptr || !parent->isVisible() ||
-        parent->frameGeometry() != parent->geometry()) {
+    if (parent == nullptr || !parent->isVisible()) {
         return;
     }
     QRect placed(QPoint(), window.size());
     placed.moveCenter(parent->geometry().center());
-    window.move(placed.topLeft());
+    window.setGeometry(placed);
 }
 
 // Without a window manager the window under a closed dialog would take no keys until clicked.
