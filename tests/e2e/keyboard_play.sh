@@ -8,7 +8,7 @@ set -euo pipefail
 
 binary=$1
 
-tools=(xdotool xwininfo)
+tools=(xdotool xwininfo import convert)
 source "$(dirname "$0")/game_session.sh"
 probe() { /usr/bin/python3 "$(dirname "$0")/screen_probe.py" "$@"; }
 probe cursor >/dev/null || fail "python3-xlib is missing; scripts/install-deps installs it"

@@ -59,7 +59,8 @@ def focus_event_for(name):
     return gained and gained[-1] == name
 
 
-for kind in ("object:state-changed:focused", "object:property-change:accessible-description",
+for kind in ("object:state-changed:focused", "object:state-changed:checked",
+             "object:property-change:accessible-description",
              "object:property-change:accessible-name"):
     pyatspi.Registry.registerEventListener(events.append, kind)
 
@@ -113,6 +114,8 @@ key("Return")
 eventually(lambda: walls[11].name == "Column 2, between dots 1 and 2: drawn by you"
            and walls[11].getState().contains(pyatspi.STATE_CHECKED)) or \
     fail(f"Enter did not draw the focused wall: {walls[11].name!r}")
+eventually(lambda: any(e.source == walls[11] and e.type.endswith(":checked") and e.detail1 == 1
+                      for e in events)) or fail("the focused wall's new checked state was not told")
 summary = re.compile(r"I drew (one wall|(\d+) walls) and took (no box|one box|\d+ boxes)\.")
 # Qt's event carries the board rather than the text, which a reader then fetches.
 told = eventually(lambda: any(e.source == board and e.type.endswith("accessible-description")
@@ -155,8 +158,8 @@ eventually(lambda: re.fullmatch(r"You \d+ Me \d+", score.name)
            and score.name == f"You {sum(b.name.endswith(': yours') for b in boxes)} "
                              f"Me {sum(b.name.endswith(': mine') for b in boxes)}") or \
     fail(f"the score line reads {score.name!r}, the boxes {[b.name for b in boxes]}")
-any(e.source == score and e.type.endswith("accessible-name") for e in events) or \
-    fail("the score line's change was not announced")
+eventually(lambda: any(e.source == score and e.type.endswith("accessible-name")
+                      for e in events)) or fail("the score line's change was not announced")
 
 # The rest of the gaps: the game ends, and the score line says how.
 key(*sum(([step, "Return"] for step in sweep), []))
