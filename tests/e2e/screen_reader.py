@@ -1,7 +1,8 @@
-# The game as a screen reader meets it over AT-SPI: the board and its named walls and boxes, the
-# focused wall following the arrow keys, Enter drawing it, the computer's turn told in words, the
-# score line. Run by screen_reader.sh, which starts the buses and the game (speed Fast); keys go
-# through xdotool to the focused window. Exits 1 with what failed.
+# The game as a screen reader meets it over AT-SPI: the board and its named walls and boxes,
+# nothing nameless, the focused wall following Tab and the arrow keys, Enter drawing it, each
+# computer turn told in words, the score line and the game's end. Run by screen_reader.sh, which
+# starts the buses and the game (speed Fast); keys go through xdotool to the focused window.
+# Exits 1 with what failed.
 import re
 import subprocess
 import sys
