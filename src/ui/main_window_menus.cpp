@@ -28,8 +28,10 @@ constexpr Choice kLevelChoices[] = {{"mnuEasy", "Easy"},
 constexpr Choice kSpeedChoices[] = {
     {"mnuSpeedSlow", "Slow"}, {"mnuSpeedMedium", "Medium"}, {"mnuSpeedFast", "Fast"}};
 
+// An open menu is named to assistive technology by its own name, which Qt leaves empty.
 QMenu* NamedMenu(const QString& caption, const char* name, QWidget* parent) {
     auto* menu = new QMenu(caption, parent);
+    menu->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     return menu;
@@ -42,6 +44,7 @@ void AddSeparator(QMenu* menu, const char* name) {
 }  // namespace
 
 void MainWindow::CreateMenus() {
+    menuBar()->setAccessibleName(tr("Menu bar"));
     menuBar()->addMenu(CreateFileMenu());
     menuBar()->addMenu(CreateOptionsMenu());
     menuBar()->addMenu(CreateHelpMenu());

@@ -83,25 +83,6 @@ grep -qvx -e 'pennix: the game is open already; its window comes forward' \
     fail "a second start left a second window"
 kill -0 "$game_pid" 2>/dev/null || fail "a second start ended the first game"
 
-# Options > Speed > the entry that many places below Slow, from the keyboard.
-# Each step waits for the menus it opens or closes, so that the choice has been made before
-# anything ends the game; the menus are windows of the game's own while they are open. The
-# pointer goes to the screen's corner first: left on the board, where the presses put it, it
-# rests over the Options menu's Speed entry once that menu opens, and its hover would race the
-# keys (opening Speed without its first entry highlighted, and so choosing the wrong one).
-choose_speed() {
-    windows_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" | wc -l)" -eq "$1" ]; }
-    xdotool mousemove 0 0
-    xdotool windowfocus --sync "$window"
-    xdotool key --clearmodifiers alt+o
-    eventually windows_open 2 || fail "the Options menu did not open"
-    xdotool key Down Right
-    eventually windows_open 3 || fail "the Speed menu did not open"
-    for _ in $(seq "$1"); do xdotool key Down; done
-    xdotool key Return
-    eventually windows_open 1 || fail "the menus did not close after the choice"
-}
-
 # Waits for the program to end, which it must do normally; $1 says what ended it.
 await_normal_end() {
     await_game_end || fail "$1 did not end the program"

@@ -6,7 +6,7 @@
 # and `find_board` (with xwininfo among the tools) find where a window, and the board of the
 # game's window, are on the screen; `pixel_at` and `wall_at` (with import and convert) look at a
 # point of the board. `copy_slow_game` copies the game to `$work/bin` with a settings file of its
-# own; `start_openbox` starts a window manager.
+# own; `start_openbox` starts a window manager; `choose_speed` chooses a speed by the keyboard.
 if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed; skipping the end-to-end test"
     exit 77
@@ -88,4 +88,23 @@ start_openbox() {
     trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
     wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
     eventually wm_running || fail "openbox did not start"
+}
+
+# Options > Speed > the entry that many places below Slow, from the keyboard.
+# Each step waits for the menus it opens or closes, so that the choice has been made before
+# anything ends the game; the menus are windows of the game's own while they are open. The
+# pointer goes to the screen's corner first: left on the board, where the presses put it, it
+# rests over the Options menu's Speed entry once that menu opens, and its hover would race the
+# keys (opening Speed without its first entry highlighted, and so choosing the wrong one).
+choose_speed() {
+    windows_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" | wc -l)" -eq "$1" ]; }
+    xdotool mousemove 0 0
+    xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers alt+o
+    eventually windows_open 2 || fail "the Options menu did not open"
+    xdotool key Down Right
+    eventually windows_open 3 || fail "the Speed menu did not open"
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+    eventually windows_open 1 || fail "the menus did not close after the choice"
 }
