@@ -64,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>No program to open web addresses could be started</source>
+        <translation>Es konnte kein Programm zum Öffnen von Webadressen gestartet werden</translation>
+    </message>
+    <message>
+        <source>Not a web address</source>
+        <translation>Keine Webadresse</translation>
+    </message>
+</context>
+<context>
     <name>Speed</name>
     <message>
         <source>Slow</source>

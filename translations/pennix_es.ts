@@ -64,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>No program to open web addresses could be started</source>
+        <translation>No se pudo iniciar ningún programa para abrir direcciones web</translation>
+    </message>
+    <message>
+        <source>Not a web address</source>
+        <translation>No es una dirección web</translation>
+    </message>
+</context>
+<context>
     <name>Speed</name>
     <message>
         <source>Slow</source>

@@ -64,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>No program to open web addresses could be started</source>
+        <translation>Aucun programme pour ouvrir les adresses web n'a pu être lancé</translation>
+    </message>
+    <message>
+        <source>Not a web address</source>
+        <translation>Ce n'est pas une adresse web</translation>
+    </message>
+</context>
+<context>
     <name>Speed</name>
     <message>
         <source>Slow</source>

@@ -64,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>No program to open web addresses could be started</source>
+        <translation>Non è stato possibile avviare un programma per aprire gli indirizzi web</translation>
+    </message>
+    <message>
+        <source>Not a web address</source>
+        <translation>Non è un indirizzo web</translation>
+    </message>
+</context>
+<context>
     <name>Speed</name>
     <message>
         <source>Slow</source>

@@ -64,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>No program to open web addresses could be started</source>
+        <translation>Er kon geen programma worden gestart om webadressen te openen</translation>
+    </message>
+    <message>
+        <source>Not a web address</source>
+        <translation>Geen webadres</translation>
+    </message>
+</context>
+<context>
     <name>Speed</name>
     <message>
         <source>Slow</source>

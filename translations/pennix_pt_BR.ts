@@ -64,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>No program to open web addresses could be started</source>
+        <translation>Nenhum programa para abrir endereços da web pôde ser iniciado</translation>
+    </message>
+    <message>
+        <source>Not a web address</source>
+        <translation>Não é um endereço da web</translation>
+    </message>
+</context>
+<context>
     <name>Speed</name>
     <message>
         <source>Slow</source>

@@ -12,7 +12,8 @@ trap 'rm -rf "$work"' EXIT
 cp "$source_dir"/translations/pennix_*.ts "$work/"
 cd "$source_dir"
 "$lupdate" -silent -locations none -I src -I src/ui src/ui/*.cpp src/ui/*.h src/ui/dialogs/*.cpp \
-    src/ui/dialogs/*.h src/ui/look/*.cpp src/ui/look/*.h -ts "$work"/pennix_*.ts
+    src/ui/dialogs/*.h src/ui/look/*.cpp src/ui/look/*.h src/desktop/desktop_link_opener.cpp \
+    -ts "$work"/pennix_*.ts
 status=0
 for ts in "$work"/pennix_*.ts; do
     language=$(basename "$ts" .ts)

@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <map>
 
+#include "desktop/desktop_link_opener.h"
 #include "dialogs/modal.h"
 #include "store/settings.h"
 #include "ui/dialogs/about_dialog.h"
@@ -161,24 +162,22 @@ void ReadMessage(QWidget* parent, const char* name, const std::function<void()>&
     open();
 }
 
-class FailingOpener : public LinkOpener {
-  public:
-    std::optional<LinkFailure> Open(const QString&) override {
-        return LinkFailure{"No such file or directory", 2};
-    }
-};
-
-// A full board whose boxes go `human` to the player, the rest to the computer.
-Board FullBoard(int human) {
+// A board whose first `owned` boxes are closed, `human` of them the player's, the rest the
+// computer's.
+Board Owned(int owned, int human) {
     Board board;
     int given = 0;
     for (int x = 1; x <= kColumns; ++x) {
-        for (int y = 1; y <= kRows; ++y) {
+        for (int y = 1; y <= kRows && given < owned; ++y) {
             board(x, y).Walls = kClosed;
             board(x, y).Owner = given++ < human ? kHuman : kComputer;
         }
     }
     return board;
+}
+
+Board FullBoard(int human) {
+    return Owned(kBoxes, human);
 }
 
 void ReadMainWindow(Shown& shown) {
@@ -219,7 +218,8 @@ void ReadMainWindow(Shown& shown) {
 
 void ReadSmallWindows(Shown& shown) {
     QWidget parent;
-    FailingOpener failing;
+    // With nothing to search, no program opens the link: the desktop's own failure is shown.
+    DesktopLinkOpener failing{QString()};
     ReadModal([&] { ShowScoreBoard(&parent, 12, 345); }, shown);
     ReadModal([&] { ShowAuthor(&parent); }, shown);
     ReadModal([&] { ShowAbout(&parent, [] { return false; }); }, shown,
@@ -265,6 +265,7 @@ class LanguageTest : public QObject {
     void ChoosesTheDesktopsLanguage();
     void ReadsTheEnvironmentInGettextsOrder();
     void EnglishLoadsNoTranslation();
+    void EnglishScoreLinesAreTheCores();
     void EveryTextFitsAndIsTranslated_data();
     void EveryTextFitsAndIsTranslated();
 };
@@ -316,6 +317,21 @@ void LanguageTest::EnglishLoadsNoTranslation() {
     QCOMPARE(QCoreApplication::translate("pennix::MainWindow", "&File"), QString("&File"));
     QVERIFY(!UseLanguage("sv"));
     QCOMPARE(LanguageInUse(), QString());
+}
+
+// In English the window words the score and the result as the core does for the arena, byte for
+// byte: during play, each result, and the winner's count first.
+void LanguageTest::EnglishScoreLinesAreTheCores() {
+    QVERIFY(UseLanguage({}));
+    Game game;
+    for (int owned : {0, 1, 37, 79, kBoxes}) {
+        for (int human = 0; human <= owned; human += std::max(1, owned / 8)) {
+            game.LoadPosition(Owned(owned, human), kHuman);
+            QCOMPARE(ScoreText(game), QString::fromStdString(game.ScoreLine()));
+        }
+    }
+    game.LoadPosition(FullBoard(kBoxes / 2), kHuman);
+    QCOMPARE(ScoreText(game), QString("Game over. It's a draw! (40-40)"));
 }
 
 void LanguageTest::EveryTextFitsAndIsTranslated_data() {

@@ -11,8 +11,11 @@
 namespace pennix {
 
 QString UnableToLoadText(const QString& address, const LinkFailure& failure) {
+    // The opener's own words, translated where they are known.
+    const QString description =
+        QCoreApplication::translate("LinkFailure", failure.description.toUtf8().constData());
     return LinkLabel::tr("Unable to load '%1' : %2 (Error %3)")
-        .arg(address, failure.description, QString::number(failure.number));
+        .arg(address, description, QString::number(failure.number));
 }
 
 void OpenLink(QWidget* window, const QString& address, LinkOpener& opener) {
