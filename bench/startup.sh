@@ -92,7 +92,10 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 wakeups() { awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/status"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
-# One run: start, wait until mapped and painted, note the figures, stop it.
+# One run: start, wait until mapped and painted, note the figures, stop it and wait until it has
+# gone. The program was started in start_and_time's subshell, so `wait` cannot wait for it: a
+# game still saving and letting go of its settings file would hold up the next start, which
+# would be charged for it.
 measure() {
     local timed pid
     timed=$(start_and_time "$@")
@@ -100,7 +103,7 @@ measure() {
     sleep 0.3
     echo "${timed% *} $(peak_kb "$pid")"
     kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    while kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
 }
 
 # The desktop's language, named outright for both: LANGUAGE is heeded even under the C locale.
@@ -117,9 +120,16 @@ measure env DBUS_SESSION_BUS_ADDRESS="$peer_bus" "$peer" >/dev/null
 : >"$work/empty.txt"
 : >"$work/menu.txt"
 : >"$work/peer.txt"
-for _ in $(seq "$runs"); do
-    measure "${english[@]}" >>"$work/game.txt"
-    measure "${translated[@]}" >>"$work/translated.txt"
+# English and the translation take turns to come first, so that neither is always the one that
+# follows the other's exit.
+for run in $(seq "$runs"); do
+    if ((run % 2)); then
+        measure "${english[@]}" >>"$work/game.txt"
+        measure "${translated[@]}" >>"$work/translated.txt"
+    else
+        measure "${translated[@]}" >>"$work/translated.txt"
+        measure "${english[@]}" >>"$work/game.txt"
+    fi
     measure "$empty" >>"$work/empty.txt"
     measure "$empty" --menu-bar >>"$work/menu.txt"
     measure env DBUS_SESSION_BUS_ADDRESS="$peer_bus" "$peer" >>"$work/peer.txt"
