@@ -310,11 +310,13 @@ void LanguageTest::ReadsTheEnvironmentInGettextsOrder() {
 }
 
 void LanguageTest::EnglishLoadsNoTranslation() {
+    QCOMPARE(TranslatedLanguages(), QStringList({"de", "es", "fr", "it", "nl", "pt_BR"}));
     QVERIFY(UseLanguage("de"));
     QCOMPARE(LanguageInUse(), QString("de"));
     QVERIFY(UseLanguage({}));
     QCOMPARE(LanguageInUse(), QString());
     QCOMPARE(QCoreApplication::translate("pennix::MainWindow", "&File"), QString("&File"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
     QVERIFY(!UseLanguage("sv"));
     QCOMPARE(LanguageInUse(), QString());
 }

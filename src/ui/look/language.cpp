@@ -2,6 +2,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdlib>
@@ -36,8 +37,15 @@ Translators& Installed() {
 
 }  // namespace
 
+// Whatever the build compiled in: a language is added in the build alone.
 const QStringList& TranslatedLanguages() {
-    static const QStringList languages{"de", "es", "fr", "it", "nl", "pt_BR"};
+    static const QStringList languages = [] {
+        QStringList found;
+        for (const QString& file : QDir(":/i18n").entryList({"pennix_*.qm"}, QDir::Files)) {
+            found << file.section(u'.', 0, 0).section(u'_', 1);
+        }
+        return found;
+    }();
     return languages;
 }
 

@@ -6,7 +6,7 @@
 
 namespace pennix {
 
-// The languages the game speaks besides English, as its translation files name them.
+// The languages the game speaks besides English, as its translation files name them: "de", "pt_BR".
 const QStringList& TranslatedLanguages();
 
 // The translated language that `choices` (LANGUAGE's list, then the locale of LC_ALL, LC_MESSAGES
