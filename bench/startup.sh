@@ -2,12 +2,15 @@
 # Start-up time and peak memory of the game beside an empty Qt main window built the same way (and
 # beside that window with a one-entry menu bar, which is what drawing any text costs) and beside
 # KSquares, KDE's dots and boxes, installed from Debian when missing (for this benchmark only);
-# then the game's CPU while it waits and during a Slow reply; all under a private Xvfb.
-# Usage: bench/startup.sh [build-dir] [runs]     (figures only; nothing here passes or fails)
+# then the game's CPU while it waits and during a Slow reply; all under a private Xvfb. The game
+# starts in English and, beside that, in a translated language (German unless named), which loads
+# its translation and Qt's.
+# Usage: bench/startup.sh [build-dir] [runs] [language]    (figures only; nothing passes or fails)
 set -euo pipefail
 
 build=${1:-build}
 runs=${2:-10}
+language=${3:-de}
 game="$build/src/app/pennix"
 empty="$build/src/app/pennix-empty-window"
 for binary in "$game" "$empty"; do
@@ -55,8 +58,10 @@ peer_bus=$(sed -n 1p <<<"$bus")
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 
-# Starts a program and prints "<microseconds to its window's MapNotify> <pid>". The watcher on the
-# root window is running before the program starts, so no map is missed.
+# Starts a program and prints "<microseconds to its window's MapNotify> <microseconds of CPU it had
+# used by then> <pid>". The watcher on the root window is running before the program starts, so
+# no map is missed. The CPU time hardly moves with the load of a shared machine, as the time to
+# the map does.
 start_and_time() {
     local fifo="$work/xev.$RANDOM"
     mkfifo "$fifo"
@@ -73,7 +78,9 @@ start_and_time() {
         read -r -t 30 line <&4 || { echo "no window mapped within 30 s: $*" >&2; exit 1; }
         [[ $line == MapNotify* ]] && break
     done
-    echo "$(($(now_us) - start)) $pid"
+    local cpu
+    cpu=$(awk '{ print int($1 / 1000) }' "/proc/$pid/schedstat")
+    echo "$(($(now_us) - start)) $cpu $pid"
     exec 4<&-
     kill "$watcher" 2>/dev/null || true
     wait "$watcher" 2>/dev/null || true
@@ -85,27 +92,44 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 wakeups() { awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/status"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
-# One run: start, wait until mapped and painted, note the figures, stop it.
+# One run: start, wait until mapped and painted, note the figures, stop it and wait until it has
+# gone. The program was started in start_and_time's subshell, so `wait` cannot wait for it: a
+# game still saving and letting go of its settings file would hold up the next start, which
+# would be charged for it.
 measure() {
     local timed pid
     timed=$(start_and_time "$@")
-    pid=${timed#* }
+    pid=${timed##* }
     sleep 0.3
     echo "${timed% *} $(peak_kb "$pid")"
     kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    while kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
 }
 
+# The desktop's language, named outright for both: LANGUAGE is heeded even under the C locale.
+english=(env LANGUAGE= LC_ALL=C "$game")
+translated=(env LANGUAGE="$language" LC_ALL=C "$game")
+
 # A first run of each warms the disk cache and the font cache.
-measure "$game" >/dev/null
+measure "${english[@]}" >/dev/null
+measure "${translated[@]}" >/dev/null
 measure "$empty" >/dev/null
 measure env DBUS_SESSION_BUS_ADDRESS="$peer_bus" "$peer" >/dev/null
 : >"$work/game.txt"
+: >"$work/translated.txt"
 : >"$work/empty.txt"
 : >"$work/menu.txt"
 : >"$work/peer.txt"
-for _ in $(seq "$runs"); do
-    measure "$game" >>"$work/game.txt"
+# English and the translation take turns to come first, so that neither is always the one that
+# follows the other's exit.
+for run in $(seq "$runs"); do
+    if ((run % 2)); then
+        measure "${english[@]}" >>"$work/game.txt"
+        measure "${translated[@]}" >>"$work/translated.txt"
+    else
+        measure "${translated[@]}" >>"$work/translated.txt"
+        measure "${english[@]}" >>"$work/game.txt"
+    fi
     measure "$empty" >>"$work/empty.txt"
     measure "$empty" --menu-bar >>"$work/menu.txt"
     measure env DBUS_SESSION_BUS_ADDRESS="$peer_bus" "$peer" >>"$work/peer.txt"
@@ -115,24 +139,28 @@ column_median() { cut -d' ' -f"$2" "$work/$1.txt" | median; }
 percent() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f%%", (a - b) * 100 / b }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 report() {
-    local game_value empty_value menu_value peer_value
+    local game_value translated_value empty_value menu_value peer_value
     game_value=$(column_median game "$1")
+    translated_value=$(column_median translated "$1")
     empty_value=$(column_median empty "$1")
     menu_value=$(column_median menu "$1")
     peer_value=$(column_median peer "$1")
     echo "  pennix                       $game_value"
+    echo "  pennix in $(printf '%-19s' "$language") $translated_value   ($(percent "$translated_value" "$game_value") against English)"
     echo "  empty window                 $empty_value   (pennix $(percent "$game_value" "$empty_value"))"
     echo "  empty window with a menu bar $menu_value   (pennix $(percent "$game_value" "$menu_value"))"
     echo "  ksquares                     $peer_value   (pennix $(ratio "$game_value" "$peer_value"))"
 }
 echo "Warm start-up to window mapped (median of $runs, microseconds):"
 report 1
-echo "Peak memory VmHWM (median of $runs, kB):"
+echo "CPU time to window mapped (median of $runs, microseconds):"
 report 2
+echo "Peak memory VmHWM (median of $runs, kB):"
+report 3
 
 # CPU while the game waits for the player.
-timed=$(start_and_time "$game")
-pid=${timed#* }
+timed=$(start_and_time "${english[@]}")
+pid=${timed##* }
 pids+=("$pid")
 sleep 1
 ticks=$(cpu_ticks "$pid")

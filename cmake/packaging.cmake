@@ -24,9 +24,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PENNIX_GAME_PAGE})
 # The shared libraries come from dpkg-shlibdeps, and with Qt's GUI library its X11 platform plugin,
 # which Debian ships in the same package. The faces the board and its labels are drawn in are
-# loaded at run time: without them the game would fall back to whatever fonts the system has.
+# loaded at run time: without them the game would fall back to whatever fonts the system has. Qt's
+# own buttons (Yes, No, OK) speak the player's language only with Debian's Qt translations; the
+# game's own translations are compiled in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, qt6-translations-l10n")
 # The links open their web pages through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

@@ -13,6 +13,7 @@
 #include "desktop/termination_signals.h"
 #include "later_starts.h"
 #include "ui/look/deferred_icon_style.h"
+#include "ui/look/language.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -104,6 +105,8 @@ int main(int argc, char* argv[]) {
     if (!claim.MayStart()) {
         return StayOut(claim);
     }
+    // A translation that cannot be loaded leaves the game in English, as if none were asked for.
+    pennix::UseLanguage(pennix::DesktopLanguage());
     pennix::UseDeferredIconStyle();
     pennix::CloseWindowsOnTerminationSignals();
     pennix::DesktopLinkOpener link_opener;

@@ -1,6 +1,7 @@
 // Checking a link's address and handing it to xdg-open, watched for a late failure.
 #include "desktop_link_opener.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include "desktop/program_search.h"
@@ -11,7 +12,8 @@ namespace pennix {
 namespace {
 
 LinkFailure NoBrowser() {
-    return {"No program to open web addresses could be started", DesktopLinkOpener::kNoBrowser};
+    return {QT_TRANSLATE_NOOP("LinkFailure", "No program to open web addresses could be started"),
+            DesktopLinkOpener::kNoBrowser};
 }
 
 }  // namespace
@@ -29,7 +31,7 @@ std::optional<LinkFailure> DesktopLinkOpener::OpenWatched(const QString& address
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != "http" && scheme != "https")) {
-        return LinkFailure{"Not a web address", kNotWebAddress};
+        return LinkFailure{QT_TRANSLATE_NOOP("LinkFailure", "Not a web address"), kNotWebAddress};
     }
     const QString opener = FindProgram({"xdg-open"}, search_path_);
     // xdg-open ends with a failure at once when it finds no browser. Where it runs the browser

@@ -23,22 +23,22 @@ QString Tr(const char* text) {
 QString DrawnText(char drawer) {
     switch (drawer) {
         case kHuman:
-            return Tr("drawn by you");
+            return Tr(QT_TRANSLATE_NOOP("BoardAccessible", "drawn by you"));
         case kComputer:
-            return Tr("drawn by me");
+            return Tr(QT_TRANSLATE_NOOP("BoardAccessible", "drawn by me"));
         default:
-            return Tr("drawn");
+            return Tr(QT_TRANSLATE_NOOP("BoardAccessible", "drawn"));
     }
 }
 
 QString OwnerText(char owner) {
     switch (owner) {
         case kHuman:
-            return Tr("yours");
+            return Tr(QT_TRANSLATE_NOOP("BoardAccessible", "yours"));
         case kComputer:
-            return Tr("mine");
+            return Tr(QT_TRANSLATE_NOOP("BoardAccessible", "mine"));
         default:
-            return Tr("nobody's yet");
+            return Tr(QT_TRANSLATE_NOOP("BoardAccessible", "nobody's yet"));
     }
 }
 
@@ -112,12 +112,19 @@ class PartAccessible : public QAccessibleInterface, public QAccessibleActionInte
         const int row = wall.side == kBottom ? wall.y + 1 : wall.y;
         const int column = wall.side == kRight ? wall.x + 1 : wall.x;
         const QString place =
-            horizontal ? Tr("Row %1, between dots %2 and %3").arg(row).arg(column).arg(column + 1)
-                       : Tr("Column %1, between dots %2 and %3").arg(column).arg(row).arg(row + 1);
+            horizontal
+                ? Tr(QT_TRANSLATE_NOOP("BoardAccessible", "Row %1, between dots %2 and %3"))
+                      .arg(row)
+                      .arg(column)
+                      .arg(column + 1)
+                : Tr(QT_TRANSLATE_NOOP("BoardAccessible", "Column %1, between dots %2 and %3"))
+                      .arg(column)
+                      .arg(row)
+                      .arg(row + 1);
         const BoardView* view = board_->Board();
         const QString drawn = IsDrawn(view->TheGame().Board(), wall)
                                   ? DrawnText(view->TheGame().DrawnBy(wall))
-                                  : Tr("free");
+                                  : Tr(QT_TRANSLATE_NOOP("BoardAccessible", "free"));
         return place + ": " + drawn;
     }
 
@@ -127,7 +134,8 @@ class PartAccessible : public QAccessibleInterface, public QAccessibleActionInte
         const int x = box % kColumns + 1;
         const int y = box / kColumns + 1;
         const char owner = board_->Board()->TheGame().Board()(x, y).Owner;
-        return Tr("Box in row %1, column %2").arg(y).arg(x) + ": " + OwnerText(owner);
+        return Tr(QT_TRANSLATE_NOOP("BoardAccessible", "Box in row %1, column %2")).arg(y).arg(x) +
+               ": " + OwnerText(owner);
     }
 
     WallRect BoxArea() const {

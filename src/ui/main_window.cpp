@@ -16,6 +16,7 @@
 
 #include "board_view.h"
 #include "opponent/computer_player.h"
+#include "score_text.h"
 #include "store/settings.h"
 #include "ui/dialogs/build_settings.h"
 #include "ui/dialogs/dialog_look.h"
@@ -62,7 +63,7 @@ MainWindow::MainWindow(std::filesystem::path settings_file, DesktopServices desk
       settings_file_(std::move(settings_file)),
       desktop_(std::move(desktop)) {
     setObjectName("frmMain");
-    setWindowTitle("The game of Pennix");
+    setWindowTitle(tr("The game of Pennix"));
     setWindowIcon(PennixIcon());
     // A link that fails once its program has ended says so, but not on the way out.
     SetLateNewsFilter([this] { return !leaving_; });
@@ -109,7 +110,7 @@ QWidget* MainWindow::CreateClientArea() {
 
 void MainWindow::CreateScoreAndRule(QWidget* area) {
     // The label's own caption, seen only until start-up writes the score line over it.
-    score_label_ = new QLabel("You 0 - Me 0", area);
+    score_label_ = new QLabel(tr("You 0 - Me 0"), area);
     score_label_->setObjectName("lblScore");
     score_label_->setGeometry(0, 304, 409, 25);
     score_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -125,11 +126,11 @@ void MainWindow::CreateScoreAndRule(QWidget* area) {
 }
 
 void MainWindow::CreateRandomButton(QWidget* area) {
-    random_button_ = new QPushButton("Rnd", area);
+    random_button_ = new QPushButton(tr("Rnd"), area);
     random_button_->setObjectName("cmdRandom");
     random_button_->setGeometry(344, 352, 33, 25);
     random_button_->setFont(ButtonFont());
-    random_button_->setToolTip("Make a random move");
+    random_button_->setToolTip(tr("Make a random move"));
     random_button_->setAccessibleDescription(random_button_->toolTip());
     setTabOrder(board_, random_button_);
     connect(random_button_, &QPushButton::clicked, this, [this] {
@@ -330,7 +331,7 @@ bool MainWindow::MarksShown() const {
 }
 
 void MainWindow::ShowScore() {
-    score_label_->setText(QString::fromStdString(game_.ScoreLine()));
+    score_label_->setText(ScoreText(game_));
 }
 
 // ---- Commands --------------------------------------------------------------------------------
@@ -370,8 +371,8 @@ void MainWindow::ResetScores() {
     if (leaving_) {
         return;
     }
-    CentredMessageBox question(QMessageBox::NoIcon, "Are you sure?",
-                               "Are you sure you want to reset the scores?",
+    CentredMessageBox question(QMessageBox::NoIcon, tr("Are you sure?"),
+                               tr("Are you sure you want to reset the scores?"),
                                QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::Yes);
     if (question.exec() == QMessageBox::Yes) {
@@ -389,8 +390,8 @@ void MainWindow::PlayRandomWall() {
         return PressWall(*wall);
     }
     if (!leaving_) {
-        CentredMessageBox message(QMessageBox::NoIcon, "You are on your own",
-                                  "No safe random moves are left.", QMessageBox::Ok, this);
+        CentredMessageBox message(QMessageBox::NoIcon, tr("You are on your own"),
+                                  tr("No safe random moves are left."), QMessageBox::Ok, this);
         message.exec();
     }
 }

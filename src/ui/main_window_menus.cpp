@@ -1,6 +1,7 @@
 // The menu bar: new game, exit, the level and speed groups, resetting the match, help entries.
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 #include "main_window.h"
@@ -20,13 +21,15 @@ struct Choice {
 };
 
 // In the order of the enumerations and of the stored names.
-constexpr Choice kLevelChoices[] = {{"mnuEasy", "Easy"},
-                                    {"mnuMedium", "Medium"},
-                                    {"mnuHard", "Hard"},
-                                    {"mnuGenius", "Genius"},
-                                    {"mnuExpert", "E&xpert"}};
-constexpr Choice kSpeedChoices[] = {
-    {"mnuSpeedSlow", "Slow"}, {"mnuSpeedMedium", "Medium"}, {"mnuSpeedFast", "Fast"}};
+// A context each, as a language may word a medium level and a medium speed apart.
+constexpr Choice kLevelChoices[] = {{"mnuEasy", QT_TRANSLATE_NOOP("Level", "Easy")},
+                                    {"mnuMedium", QT_TRANSLATE_NOOP("Level", "Medium")},
+                                    {"mnuHard", QT_TRANSLATE_NOOP("Level", "Hard")},
+                                    {"mnuGenius", QT_TRANSLATE_NOOP("Level", "Genius")},
+                                    {"mnuExpert", QT_TRANSLATE_NOOP("Level", "E&xpert")}};
+constexpr Choice kSpeedChoices[] = {{"mnuSpeedSlow", QT_TRANSLATE_NOOP("Speed", "Slow")},
+                                    {"mnuSpeedMedium", QT_TRANSLATE_NOOP("Speed", "Medium")},
+                                    {"mnuSpeedFast", QT_TRANSLATE_NOOP("Speed", "Fast")}};
 
 // An open menu is named to assistive technology by its own name, which Qt leaves empty.
 QMenu* NamedMenu(const QString& caption, const char* name, QWidget* parent) {
@@ -62,37 +65,38 @@ QAction* MainWindow::AddEntry(QMenu* menu, const char* name, const QString& capt
 }
 
 QMenu* MainWindow::CreateFileMenu() {
-    QMenu* menu = NamedMenu("&File", "File", this);
-    AddEntry(menu, "mnuNewGame", "&New Game", [this] { NewGame(); })->setShortcut(Qt::Key_F2);
+    QMenu* menu = NamedMenu(tr("&File"), "File", this);
+    AddEntry(menu, "mnuNewGame", tr("&New Game"), [this] { NewGame(); })->setShortcut(Qt::Key_F2);
     AddSeparator(menu, "sep1");
     // Exit is a request to close, as the close box makes: the window's close decides what waits.
-    QAction* exit = menu->addAction("E&xit");
+    QAction* exit = menu->addAction(tr("E&xit"));
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     return menu;
 }
 
 QMenu* MainWindow::CreateOptionsMenu() {
-    QMenu* menu = NamedMenu("&Options", "mnuOptions", this);
+    QMenu* menu = NamedMenu(tr("&Options"), "mnuOptions", this);
     menu->addMenu(CreateLevelMenu(menu));
     menu->addMenu(CreateSpeedMenu(menu));
     marks_entry_ =
-        AddEntry(menu, "mnuMarks", "&Mark my last turn", [this] { ShowMarks(!MarksShown()); });
+        AddEntry(menu, "mnuMarks", tr("&Mark my last turn"), [this] { ShowMarks(!MarksShown()); });
     marks_entry_->setCheckable(true);
     connect(marks_entry_, &QAction::triggered, this, &MainWindow::ShowChoices);
     AddSeparator(menu, "sep2");
-    AddEntry(menu, "mnuResetscores", "Reset scores ...", [this] { ResetScores(); });
+    AddEntry(menu, "mnuResetscores", tr("Reset scores ..."), [this] { ResetScores(); });
     return menu;
 }
 
 // Qt checks an entry of an exclusive group as it is chosen. The marks show the level and speed in
 // force, so they are put back at once; the command sets them when it is carried out.
 QMenu* MainWindow::CreateLevelMenu(QMenu* options) {
-    QMenu* menu = NamedMenu("Level", "mnuLevel", options);
+    QMenu* menu = NamedMenu(tr("Level"), "mnuLevel", options);
     level_entries_ = new QActionGroup(this);
     for (int i = 0; i < static_cast<int>(std::size(kLevelChoices)); ++i) {
         const auto level = static_cast<Level>(i);
-        QAction* entry = AddEntry(menu, kLevelChoices[i].name, kLevelChoices[i].caption,
+        QAction* entry = AddEntry(menu, kLevelChoices[i].name,
+                                  QCoreApplication::translate("Level", kLevelChoices[i].caption),
                                   [this, level] { SelectLevel(level); });
         entry->setCheckable(true);
         entry->setActionGroup(level_entries_);
@@ -102,11 +106,12 @@ QMenu* MainWindow::CreateLevelMenu(QMenu* options) {
 }
 
 QMenu* MainWindow::CreateSpeedMenu(QMenu* options) {
-    QMenu* menu = NamedMenu("Speed", "mnuSpeed", options);
+    QMenu* menu = NamedMenu(tr("Speed"), "mnuSpeed", options);
     speed_entries_ = new QActionGroup(this);
     for (int i = 0; i < static_cast<int>(std::size(kSpeedChoices)); ++i) {
         const auto speed = static_cast<Speed>(i);
-        QAction* entry = AddEntry(menu, kSpeedChoices[i].name, kSpeedChoices[i].caption,
+        QAction* entry = AddEntry(menu, kSpeedChoices[i].name,
+                                  QCoreApplication::translate("Speed", kSpeedChoices[i].caption),
                                   [this, speed] { SelectSpeed(speed); });
         entry->setCheckable(true);
         entry->setActionGroup(speed_entries_);
@@ -123,21 +128,22 @@ void MainWindow::ShowChoices() {
 
 // The help window stays open beside the game; the four small windows are modal.
 QMenu* MainWindow::CreateHelpMenu() {
-    QMenu* menu = NamedMenu("&Help", "mnuHelp", this);
-    AddEntry(menu, "mnuHelp2", "Help", [this] { ShowWindow([this] { ShowHelpContents(this); }); });
-    AddEntry(menu, "mnuHelpIndex", "Help index",
+    QMenu* menu = NamedMenu(tr("&Help"), "mnuHelp", this);
+    AddEntry(menu, "mnuHelp2", tr("Help"),
+             [this] { ShowWindow([this] { ShowHelpContents(this); }); });
+    AddEntry(menu, "mnuHelpIndex", tr("Help index"),
              [this] { ShowWindow([this] { ShowHelpIndex(this); }); });
     AddSeparator(menu, "sep4");
-    AddEntry(menu, "mnuAbout", "About the game",
+    AddEntry(menu, "mnuAbout", tr("About the game"),
              [this] { ShowWindow([this] { ShowAbout(this, desktop_.start_system_info); }); });
-    AddEntry(menu, "mnuAuthor", "About the author",
+    AddEntry(menu, "mnuAuthor", tr("About the author"),
              [this] { ShowWindow([this] { ShowAuthor(this); }); });
     AddSeparator(menu, "sep3");
-    AddEntry(menu, "mnuScores", "Score board", [this] {
+    AddEntry(menu, "mnuScores", tr("Score board"), [this] {
         ShowWindow([this] { ShowScoreBoard(this, game_.HumanWins(), game_.ComputerWins()); });
     });
     AddSeparator(menu, "seg3");
-    AddEntry(menu, "mnuRegister", "Register",
+    AddEntry(menu, "mnuRegister", tr("Register"),
              [this] { ShowWindow([this] { ShowRegister(this, desktop_.links); }); });
     return menu;
 }

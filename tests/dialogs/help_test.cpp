@@ -11,6 +11,7 @@
 #include "ui/dialogs/dialog_look.h"
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/resources.h"
+#include "ui/look/language.h"
 
 namespace pennix {
 
@@ -118,29 +119,45 @@ class HelpTest : public QObject {
     }
 
     // Each link names a page that exists and, after a '#', a place that page marks; the contents
-    // reach every page.
+    // reach every page. So in each language, whose pages are the English ones, translated.
     void everyLinkLeadsToAPageAndPlaceThatExist() {
         HelpContentsPage();
-        const QDir help(":/help");
-        const QStringList pages = help.entryList({"*.html"});
-        QVERIFY(pages.size() >= 8);
-        QMap<QString, PageLinks> read;
-        for (const QString& page : pages) {
-            read[page] = ReadPage(help.filePath(page));
+        const QStringList english = QDir(":/help").entryList({"*.html"});
+        QVERIFY(english.size() >= 8);
+        QStringList folders{":/help"};
+        for (const QString& language : TranslatedLanguages()) {
+            folders << ":/help/" + language;
+            QCOMPARE(QDir(folders.last()).entryList({"*.html"}), english);
         }
-        for (const QString& page : pages) {
-            for (const QString& link : read[page].links) {
-                const QString target = link.section('#', 0, 0);
-                const QString place = link.section('#', 1);
-                QVERIFY2(read.contains(target), qPrintable(page + " links to " + link));
-                QVERIFY2(place.isEmpty() || read[target].anchors.contains(place),
-                         qPrintable(page + " links to " + link));
+        for (const QString& folder : folders) {
+            const QDir help(folder);
+            QMap<QString, PageLinks> read;
+            for (const QString& page : english) {
+                read[page] = ReadPage(help.filePath(page));
+            }
+            for (const QString& page : english) {
+                for (const QString& link : read[page].links) {
+                    const QString target = link.section('#', 0, 0);
+                    const QString place = link.section('#', 1);
+                    QVERIFY2(read.contains(target),
+                             qPrintable(folder + "/" + page + " links to " + link));
+                    QVERIFY2(place.isEmpty() || read[target].anchors.contains(place),
+                             qPrintable(folder + "/" + page + " links to " + link));
+                }
+                QVERIFY2(page == "contents.html" || read["contents.html"].links.contains(page),
+                         qPrintable(folder + "/" + page + " is not in the contents"));
             }
         }
-        for (const QString& page : pages) {
-            QVERIFY2(page == "contents.html" || read["contents.html"].links.contains(page),
-                     qPrintable(page + " is not in the contents"));
-        }
+    }
+
+    // The pages of the language the windows speak, and the English ones for a language without
+    // pages of its own.
+    void thePagesFollowTheLanguage() {
+        QVERIFY(UseLanguage("fr"));
+        QCOMPARE(HelpContentsPage(), QUrl("qrc:/help/fr/contents.html"));
+        QCOMPARE(HelpIndexPage(), QUrl("qrc:/help/fr/index.html"));
+        QVERIFY(UseLanguage({}));
+        QCOMPARE(HelpContentsPage(), QUrl("qrc:/help/contents.html"));
     }
 };
 

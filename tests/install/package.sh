@@ -20,7 +20,7 @@ package=$(ls -t "$build_dir"/pennix_*.deb 2>/dev/null | head -1)
 depends=$(dpkg-deb -f "$package" Depends)
 # The Qt libraries come from the programs' own links, the X11 plugin with Qt's GUI library; the
 # fonts are loaded at run time, so nothing would pull them in if the package did not name them.
-for needed in libqt6widgets6 libqt6gui6 fonts-liberation2 fonts-comic-neue; do
+for needed in libqt6widgets6 libqt6gui6 fonts-liberation2 fonts-comic-neue qt6-translations-l10n; do
     [[ ",$depends," == *[\ ,]$needed[\ ,\(]* ]] || fail "Depends lacks $needed: $depends"
 done
 

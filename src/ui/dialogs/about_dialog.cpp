@@ -11,14 +11,15 @@ namespace pennix {
 
 namespace {
 
-const QString kDescription =
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "pennix::AboutDialog",
     "This is the simple game of pennix that I used to play as a little kid in school. Every "
-    "time I learn a new language, I write this game first. Hope you enjoy the game.";
+    "time I learn a new language, I write this game first. Hope you enjoy the game.");
 
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent, std::function<bool()> start_system_info)
-    : FixedDialog(parent, "frmAbout", QString("About ") + kApplicationTitle, QSize(382, 217),
+    : FixedDialog(parent, "frmAbout", tr("About %1").arg(kApplicationTitle), QSize(382, 217),
                   Escape::Closes),
       start_system_info_(std::move(start_system_info)) {
     AddPicture();
@@ -41,9 +42,10 @@ void AboutDialog::AddTexts() {
     SetTextColour(lblTitle, Qt::black);
 
     AddLabel(this, "lblVersion", QRect(70, 52, 259, 15),
-             QString("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+             tr("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
 
-    QLabel* lblDescription = AddLabel(this, "lblDescription", QRect(72, 75, 259, 54), kDescription);
+    QLabel* lblDescription =
+        AddLabel(this, "lblDescription", QRect(72, 75, 259, 54), tr(kDescription));
     SetTextColour(lblDescription, Qt::black);
 
     QLabel* lblDisclaimer = AddLabel(this, "lblDisclaimer", QRect(17, 152, 258, 55), "");
@@ -59,12 +61,12 @@ void AboutDialog::AddRule() {
 
 // Enter presses OK unless "System Info..." has the focus; Escape is OK's too.
 void AboutDialog::AddButtons() {
-    QPushButton* cmdOK = AddButton(this, "cmdOK", QRect(288, 152, 84, 23), "OK");
+    QPushButton* cmdOK = AddButton(this, "cmdOK", QRect(288, 152, 84, 23), tr("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     QPushButton* cmdSysInfo =
-        AddButton(this, "cmdSysInfo", QRect(288, 184, 83, 23), "&System Info...");
+        AddButton(this, "cmdSysInfo", QRect(288, 184, 83, 23), tr("&System Info..."));
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::StartSystemInfo);
 
     setTabOrder(cmdOK, cmdSysInfo);
@@ -73,7 +75,7 @@ void AboutDialog::AddButtons() {
 
 void AboutDialog::StartSystemInfo() {
     if (!start_system_info_ || !start_system_info_()) {
-        ShowTitledMessage(this, "System Information Is Unavailable At This Time");
+        ShowTitledMessage(this, tr("System Information Is Unavailable At This Time"));
     }
 }
 

@@ -47,7 +47,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Help left open must not keep the game running once its main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QString(kApplicationTitle) + " Help");
+    setWindowTitle(tr("%1 Help").arg(kApplicationTitle));
     resize(560, 480);
 
     browser_ = new QTextBrowser(this);
@@ -72,10 +72,10 @@ QWidget* HelpWindow::CreateButtons() {
         row->addWidget(button);
         return button;
     };
-    connect(add("cmdContents", "&Contents"), &QPushButton::clicked, this,
+    connect(add("cmdContents", tr("&Contents")), &QPushButton::clicked, this,
             &HelpWindow::ShowContents);
-    connect(add("cmdIndex", "&Index"), &QPushButton::clicked, this, &HelpWindow::ShowIndex);
-    QPushButton* back = add("cmdBack", "&Back");
+    connect(add("cmdIndex", tr("&Index")), &QPushButton::clicked, this, &HelpWindow::ShowIndex);
+    QPushButton* back = add("cmdBack", tr("&Back"));
     back->setEnabled(false);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);

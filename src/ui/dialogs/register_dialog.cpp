@@ -15,11 +15,11 @@ const QColor kAddressColour(0, 0, 255);
 
 // Controls are created in their tab order, which is also the order a screen reader takes.
 RegisterDialog::RegisterDialog(QWidget* parent, LinkOpener& opener)
-    : FixedDialog(parent, "frmRegister", "Register? Naaa, Just send me a note!", QSize(476, 191),
-                  Escape::Ignored) {
+    : FixedDialog(parent, "frmRegister", tr("Register? Naaa, Just send me a note!"),
+                  QSize(476, 191), Escape::Ignored) {
     AddRequest();
     AddLink(opener);
-    QPushButton* Command1 = AddButton(this, "Command1", QRect(416, 160, 49, 25), "OK");
+    QPushButton* Command1 = AddButton(this, "Command1", QRect(416, 160, 49, 25), tr("OK"));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     Command1->setFocus();
 }
@@ -28,18 +28,18 @@ RegisterDialog::RegisterDialog(QWidget* parent, LinkOpener& opener)
 void RegisterDialog::AddRequest() {
     AddLabel(this, "lblRegister", QRect(16, 16, 281, 17), "");
     AddLabel(this, "Label1", QRect(16, 40, 433, 33),
-             "All that I ask, is that if you enjoy this game, please just send me an e-mail "
-             "telling me. Please send any comments you may have to:");
+             tr("All that I ask, is that if you enjoy this game, please just send me an e-mail "
+                "telling me. Please send any comments you may have to:"));
     QLabel* Label2 = AddLabel(this, "Label2", QRect(160, 80, 129, 17), kAuthorEmail);
     SetTextColour(Label2, kAddressColour, QPalette::Link);
-    Label2->setToolTip("Send me your comments!");
+    Label2->setToolTip(tr("Send me your comments!"));
 }
 
 void RegisterDialog::AddLink(LinkOpener& opener) {
     AddLabel(this, "Label3", QRect(24, 104, 425, 41),
-             "You can also visit me on the world wide web by clicking the link below. The link "
-             "below should automatically start your default web browser. If it doesn't sorry. "
-             "I'm still working out the bugs!");
+             tr("You can also visit me on the world wide web by clicking the link below. The link "
+                "below should automatically start your default web browser. If it doesn't sorry. "
+                "I'm still working out the bugs!"));
 
     auto* lblWebpage = new LinkLabel(kGamePage, this, opener);
     lblWebpage->setObjectName("lblWebpage");

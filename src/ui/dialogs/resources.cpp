@@ -1,7 +1,11 @@
-// Where the compiled-in pictures and help pages live, and making sure they are linked in.
+// Where the compiled-in pictures and help pages (in each language) live, and making sure they
+// are linked in.
 #include "resources.h"
 
+#include <QFile>
 #include <QImageReader>
+
+#include "ui/look/language.h"
 
 // A static library's resources reach the program only when something refers to them; these
 // references must stand outside any namespace.
@@ -28,6 +32,16 @@ QPixmap ReadPng(const QString& path) {
     return QPixmap::fromImage(reader.read());
 }
 
+// The pages in the language the windows speak, where they are translated; English otherwise.
+QUrl HelpPage(const QString& page) {
+    EnsureResources();
+    const QString translated = "/help/" + LanguageInUse() + "/" + page;
+    if (!LanguageInUse().isEmpty() && QFile::exists(":" + translated)) {
+        return QUrl("qrc:" + translated);
+    }
+    return QUrl("qrc:/help/" + page);
+}
+
 }  // namespace
 
 // The sizes window managers draw in title bars and task lists: the largest picture, read at every
@@ -49,13 +63,11 @@ QPixmap AuthorPicture() {
 }
 
 QUrl HelpContentsPage() {
-    EnsureResources();
-    return QUrl("qrc:/help/contents.html");
+    return HelpPage("contents.html");
 }
 
 QUrl HelpIndexPage() {
-    EnsureResources();
-    return QUrl("qrc:/help/index.html");
+    return HelpPage("index.html");
 }
 
 }  // namespace pennix

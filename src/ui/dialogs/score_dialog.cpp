@@ -39,18 +39,18 @@ void FitOnOneLine(QLabel& label) {
 }  // namespace
 
 QString ScoreBoardText(int you, int me) {
-    return "You " + CountText(you) + " - Me " + CountText(me);
+    return ScoreDialog::tr("You %1 - Me %2").arg(CountText(you), CountText(me));
 }
 
 ScoreDialog::ScoreDialog(QWidget* parent, int you, int me)
-    : FixedDialog(parent, "frmScore", "The history of our matches", QSize(312, 131),
+    : FixedDialog(parent, "frmScore", tr("The history of our matches"), QSize(312, 131),
                   Escape::Ignored) {
     QLabel* lblScore = AddLabel(this, "lblScore", QRect(0, 16, 313, 57), ScoreBoardText(you, me));
     lblScore->setFont(ScoreBoardFont());
     FitOnOneLine(*lblScore);
     lblScore->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    QPushButton* Command1 = AddButton(this, "Command1", QRect(112, 96, 73, 25), "Ok");
+    QPushButton* Command1 = AddButton(this, "Command1", QRect(112, 96, 73, 25), tr("Ok"));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     Command1->setFocus();
 }

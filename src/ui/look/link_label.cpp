@@ -11,8 +11,11 @@
 namespace pennix {
 
 QString UnableToLoadText(const QString& address, const LinkFailure& failure) {
-    return "Unable to load '" + address + "' : " + failure.description + " (Error " +
-           QString::number(failure.number) + ")";
+    // The opener's own words, translated where they are known.
+    const QString description =
+        QCoreApplication::translate("LinkFailure", failure.description.toUtf8().constData());
+    return LinkLabel::tr("Unable to load '%1' : %2 (Error %3)")
+        .arg(address, description, QString::number(failure.number));
 }
 
 void OpenLink(QWidget* window, const QString& address, LinkOpener& opener) {
@@ -31,7 +34,7 @@ LinkLabel::LinkLabel(const QString& address, QWidget* parent, LinkOpener& opener
     setTextFormat(Qt::PlainText);
     setText(address);
     setCursor(Qt::PointingHandCursor);
-    setToolTip("Go to my personal home page");
+    setToolTip(tr("Go to my personal home page"));
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
