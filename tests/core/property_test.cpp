@@ -96,13 +96,24 @@ void PlayCheckedGame(Game& game, Game& twin, const Pairing& pairing, int& credit
     ASSERT_EQ(game.HumanBoxes() + game.ComputerBoxes(), kBoxes);
 }
 
+#ifndef PENNIX_EXPERT_PROPERTY_GAMES
+#define PENNIX_EXPERT_PROPERTY_GAMES 12
+#endif
+
+// Expert searches for a good part of a second on some walls: a few of its games against each
+// level keep the run short, and its own tests weigh its play.
+int GamesFor(const Pairing& pairing) {
+    const bool expert = pairing.human == Level::Expert || pairing.computer == Level::Expert;
+    return expert ? PENNIX_EXPERT_PROPERTY_GAMES : 250;
+}
+
 TEST_P(PropertyTest, EveryGameEndsWholeAndCreditsTheMatchOnce) {
-    constexpr int kGames = 250;
+    const int games = GamesFor(GetParam());
     Game game;
     Game twin;
     int human_wins = 0;
     int computer_wins = 0;
-    for (int i = 0; i < kGames; ++i) {
+    for (int i = 0; i < games; ++i) {
         const auto seed = static_cast<std::uint64_t>(i) * 7919u + 3u;
         for (Game* g : {&game, &twin}) {
             g->NewGame();
