@@ -8,11 +8,12 @@
 
 namespace pennix {
 
-// Positions the Expert searches may visit in one turn, the exact one first and then the
-// estimating one: together about 50 ms at worst on the development machine, and far less in
-// almost every turn. A count rather than a clock keeps a seeded game the same on every machine.
-inline constexpr std::int64_t kExpertExactBudget = 100'000;
-inline constexpr std::int64_t kExpertEstimateBudget = 30'000;
+// The work the Expert searches may do in one turn, the exact one first and then the estimating
+// one, counted in positions: together at most about 60 ms on the development machine, and far
+// less in almost every turn. A count rather than a clock keeps a seeded game the same on every
+// machine.
+inline constexpr std::int64_t kExpertExactBudget = 80'000;
+inline constexpr std::int64_t kExpertEstimateBudget = 25'000;
 // With this few free walls the exact search finishes well within its budget, so Expert plays
 // such positions perfectly.
 inline constexpr int kExpertExactFreeWalls = 20;

@@ -112,7 +112,8 @@ struct Corridors {
     std::array<std::uint8_t, B::kCells> of{};  // 0: in none
     std::array<std::uint8_t, kBoxes + 1> length{};
     std::array<bool, kBoxes + 1> ended{};
-    std::array<bool, kBoxes + 1> opened{};  // an opening is already listed
+    std::array<bool, kBoxes + 1> at_junction{};  // an end meets a box with fewer than two sides
+    std::array<bool, kBoxes + 1> opened{};       // an opening is already listed
     std::array<bool, kBoxes + 1> middle_opened{};
     int count = 0;
 };
@@ -133,6 +134,7 @@ void Flood(const SolverBoard& board, int start, Corridors& corridors) {
             const int next = cell + B::kStepAcross[side];
             if (!LeadsOn(board, next)) {
                 corridors.ended[id] = true;
+                corridors.at_junction[id] = corridors.at_junction[id] || B::IsBox(next);
             } else if (corridors.of[next] == 0) {
                 corridors.of[next] = static_cast<std::uint8_t>(id);
                 pending[pending_count++] = next;
@@ -172,9 +174,23 @@ bool IsCanonicalOpening(const SolverBoard& board, int cell, std::uint8_t side,
     return first;
 }
 
+// Chains from border to border, and loops, of one length are the same game wherever they lie:
+// only the first of them is opened. Each kind of opening has its own place.
+int IsolatedKind(const SolverBoard& board, int cell, std::uint8_t side,
+                 const Corridors& corridors) {
+    const int across = cell + B::kStepAcross[side];
+    const int id = LeadsOn(board, cell) ? corridors.of[cell] : corridors.of[across];
+    if (corridors.at_junction[id]) {
+        return -1;
+    }
+    const bool inside = LeadsOn(board, cell) && LeadsOn(board, across);
+    return corridors.length[id] * 4 + (corridors.ended[id] ? 0 : 2) + (inside ? 1 : 0);
+}
+
 void QuietMoves(const SolverBoard& board, SolverMoves& out) {
     Corridors corridors;
     MarkCorridors(board, corridors);
+    std::array<bool, 4 * (kBoxes + 1)> kind_opened{};
     std::array<std::pair<int, SolverMove>, kWallCount> openings{};
     int opening_count = 0;
     for (int x = 1; x <= kColumns; ++x) {
@@ -194,6 +210,13 @@ void QuietMoves(const SolverBoard& board, SolverMoves& out) {
                     out.Add(move);
                     ++out.safe;
                 } else if (IsCanonicalOpening(board, cell, side, corridors)) {
+                    const int kind = IsolatedKind(board, cell, side, corridors);
+                    if (kind >= 0 && kind_opened[static_cast<std::size_t>(kind)]) {
+                        continue;
+                    }
+                    if (kind >= 0) {
+                        kind_opened[static_cast<std::size_t>(kind)] = true;
+                    }
                     const int id = LeadsOn(board, cell) ? corridors.of[cell] : corridors.of[across];
                     openings[opening_count++] = {corridors.length[id], move};
                 }

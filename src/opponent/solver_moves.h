@@ -27,7 +27,8 @@ struct SolverMoves {
 // - otherwise every safe wall (first, in scan order), and one opening per chain or loop: any wall
 // of a chain or loop
 //   gives the other player the same choices, except that a chain of two opened in its middle
-//   cannot be handed back, so both of its openings are tried. Openings come shortest first.
+//   cannot be handed back, so both of its openings are tried; of chains from border to border
+//   and loops of one length, only the first is opened. Openings come shortest first.
 void GenerateMoves(const SolverBoard& board, SolverMoves& out);
 
 }  // namespace pennix
