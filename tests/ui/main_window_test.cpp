@@ -280,16 +280,29 @@ void MainWindowTest::PaintsExactlyTheWallsDotsAndLetters() {
     for (QPoint corner : {QPoint(32, 24), QPoint(40, 24), QPoint(32, 32), QPoint(360, 288)}) {
         QCOMPARE(image.pixelColor(corner), kBackground);
     }
-    // An owned box shows its owner's letter in black inside it.
-    TheGame().LoadPosition(testing::AllButOneBox(40), kHuman);
-    image = window_->Board().grab().toImage();
-    int letter = 0;
-    for (int y = 33; y < 56; ++y) {
-        for (int x = 43; x < 62; ++x) {
-            letter += image.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
+    // An owned box shows its owner's letter in black inside it, also on a dark desktop, whose
+    // light text would vanish on the light-green board; so does the score line.
+    const QPalette desktop = QApplication::palette();
+    for (const bool dark : {false, true}) {
+        if (dark) {
+            QPalette colours = desktop;
+            colours.setColor(QPalette::WindowText, QColor(239, 240, 241));
+            QApplication::setPalette(colours);
+            Open("[Options]\r\nLevel=Hard\r\n");
         }
+        TheGame().LoadPosition(testing::AllButOneBox(40), kHuman);
+        image = window_->Board().grab().toImage();
+        int letter = 0;
+        for (int y = 33; y < 56; ++y) {
+            for (int x = 43; x < 62; ++x) {
+                letter += image.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
+            }
+        }
+        QVERIFY2(letter > 20, dark ? "dark desktop" : "light desktop");
+        QCOMPARE(window_->findChild<QLabel*>("lblScore")->palette().color(QPalette::WindowText),
+                 QColor(Qt::black));
     }
-    QVERIFY(letter > 20);
+    QApplication::setPalette(desktop);
 }
 
 // ---- Menus -----------------------------------------------------------------------------------
