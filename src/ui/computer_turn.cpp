@@ -110,7 +110,7 @@ void ComputerTurn::FinishWithoutBlinking() {
 // are waited for when the application ends.
 void ComputerTurn::ChooseNextWall() {
     if (!ThinksLong(level_)) {
-        return Thought(*ChooseWall(level_, game_, game_.Random()), game_.Random());
+        return Chosen(*ChooseWall(level_, game_, game_.Random()));
     }
     thinking_ = true;
     auto position = std::make_shared<Game>(game_);
@@ -120,17 +120,15 @@ void ComputerTurn::ChooseNextWall() {
         const Wall wall = *ChooseWall(level, *position, position->Random());
         QMetaObject::invokeMethod(qApp, [this, position, wall, alive] {
             if (!alive.expired()) {
-                Thought(wall, position->Random());
+                thinking_ = false;
+                game_.Random() = position->Random();
+                Chosen(wall);
             }
         });
     });
 }
 
-void ComputerTurn::Thought(const Wall& wall, const RandomSource& random) {
-    thinking_ = false;
-    if (&random != &game_.Random()) {
-        game_.Random() = random;
-    }
+void ComputerTurn::Chosen(const Wall& wall) {
     DrawWall(wall);
     if (hurried_) {
         return FinishWithoutBlinking();

@@ -51,7 +51,8 @@ class ComputerTurn : public QObject {
     // Chooses the next wall at once, or on a worker thread for a level that thinks long, and
     // then draws and blinks it.
     void ChooseNextWall();
-    void Thought(const Wall& wall, const RandomSource& random);
+    // Draws the chosen wall and blinks it, or plays the rest of a hurried turn.
+    void Chosen(const Wall& wall);
     void DrawWall(const Wall& wall);
     void FinishWithoutBlinking();
     void Blink(bool white);
