@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,12 @@ class LinkOpener;
 struct DesktopServices {
     LinkOpener& links;
     std::function<bool()> start_system_info;
+};
+
+// A menu entry's objectName and its caption, to be translated in the menu's context.
+struct MenuChoice {
+    const char* name;
+    const char* caption;
 };
 
 class MainWindow : public QMainWindow {
@@ -100,8 +107,9 @@ class MainWindow : public QMainWindow {
     void CreateMenus();
     QMenu* CreateFileMenu();
     QMenu* CreateOptionsMenu();
-    QMenu* CreateLevelMenu(QMenu* options);
-    QMenu* CreateSpeedMenu(QMenu* options);
+    // One checkable entry for each choice, in an exclusive group; `choose` gets the index.
+    QActionGroup* AddChoices(QMenu* menu, const char* context, std::span<const MenuChoice> choices,
+                             const std::function<void(int)>& choose);
     QMenu* CreateHelpMenu();
     QAction* AddEntry(QMenu* menu, const char* name, const QString& caption,
                       std::function<void()> command);

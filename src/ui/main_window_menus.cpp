@@ -15,21 +15,16 @@ namespace pennix {
 
 namespace {
 
-struct Choice {
-    const char* name;
-    const char* caption;
-};
-
 // In the order of the enumerations and of the stored names.
 // A context each, as a language may word a medium level and a medium speed apart.
-constexpr Choice kLevelChoices[] = {{"mnuEasy", QT_TRANSLATE_NOOP("Level", "Easy")},
-                                    {"mnuMedium", QT_TRANSLATE_NOOP("Level", "Medium")},
-                                    {"mnuHard", QT_TRANSLATE_NOOP("Level", "Hard")},
-                                    {"mnuGenius", QT_TRANSLATE_NOOP("Level", "Genius")},
-                                    {"mnuExpert", QT_TRANSLATE_NOOP("Level", "E&xpert")}};
-constexpr Choice kSpeedChoices[] = {{"mnuSpeedSlow", QT_TRANSLATE_NOOP("Speed", "Slow")},
-                                    {"mnuSpeedMedium", QT_TRANSLATE_NOOP("Speed", "Medium")},
-                                    {"mnuSpeedFast", QT_TRANSLATE_NOOP("Speed", "Fast")}};
+constexpr MenuChoice kLevelChoices[] = {{"mnuEasy", QT_TRANSLATE_NOOP("Level", "Easy")},
+                                        {"mnuMedium", QT_TRANSLATE_NOOP("Level", "Medium")},
+                                        {"mnuHard", QT_TRANSLATE_NOOP("Level", "Hard")},
+                                        {"mnuGenius", QT_TRANSLATE_NOOP("Level", "Genius")},
+                                        {"mnuExpert", QT_TRANSLATE_NOOP("Level", "E&xpert")}};
+constexpr MenuChoice kSpeedChoices[] = {{"mnuSpeedSlow", QT_TRANSLATE_NOOP("Speed", "Slow")},
+                                        {"mnuSpeedMedium", QT_TRANSLATE_NOOP("Speed", "Medium")},
+                                        {"mnuSpeedFast", QT_TRANSLATE_NOOP("Speed", "Fast")}};
 
 // An open menu is named to assistive technology by its own name, which Qt leaves empty.
 QMenu* NamedMenu(const QString& caption, const char* name, QWidget* parent) {
@@ -75,48 +70,37 @@ QMenu* MainWindow::CreateFileMenu() {
     return menu;
 }
 
+// Qt checks an entry of an exclusive group as it is chosen. The marks show the level and speed in
+// force, so they are put back at once; the command sets them when it is carried out.
+QActionGroup* MainWindow::AddChoices(QMenu* menu, const char* context,
+                                     std::span<const MenuChoice> choices,
+                                     const std::function<void(int)>& choose) {
+    auto* group = new QActionGroup(this);
+    for (int i = 0; i < static_cast<int>(choices.size()); ++i) {
+        QAction* entry = AddEntry(menu, choices[i].name,
+                                  QCoreApplication::translate(context, choices[i].caption),
+                                  [choose, i] { choose(i); });
+        entry->setCheckable(true);
+        entry->setActionGroup(group);
+        connect(entry, &QAction::triggered, this, &MainWindow::ShowChoices);
+    }
+    return group;
+}
+
 QMenu* MainWindow::CreateOptionsMenu() {
     QMenu* menu = NamedMenu(tr("&Options"), "mnuOptions", this);
-    menu->addMenu(CreateLevelMenu(menu));
-    menu->addMenu(CreateSpeedMenu(menu));
+    QMenu* level = menu->addMenu(NamedMenu(tr("Level"), "mnuLevel", menu))->menu();
+    level_entries_ = AddChoices(level, "Level", kLevelChoices,
+                                [this](int i) { SelectLevel(static_cast<Level>(i)); });
+    QMenu* speed = menu->addMenu(NamedMenu(tr("Speed"), "mnuSpeed", menu))->menu();
+    speed_entries_ = AddChoices(speed, "Speed", kSpeedChoices,
+                                [this](int i) { SelectSpeed(static_cast<Speed>(i)); });
     marks_entry_ =
         AddEntry(menu, "mnuMarks", tr("&Mark my last turn"), [this] { ShowMarks(!MarksShown()); });
     marks_entry_->setCheckable(true);
     connect(marks_entry_, &QAction::triggered, this, &MainWindow::ShowChoices);
     AddSeparator(menu, "sep2");
     AddEntry(menu, "mnuResetscores", tr("Reset scores ..."), [this] { ResetScores(); });
-    return menu;
-}
-
-// Qt checks an entry of an exclusive group as it is chosen. The marks show the level and speed in
-// force, so they are put back at once; the command sets them when it is carried out.
-QMenu* MainWindow::CreateLevelMenu(QMenu* options) {
-    QMenu* menu = NamedMenu(tr("Level"), "mnuLevel", options);
-    level_entries_ = new QActionGroup(this);
-    for (int i = 0; i < static_cast<int>(std::size(kLevelChoices)); ++i) {
-        const auto level = static_cast<Level>(i);
-        QAction* entry = AddEntry(menu, kLevelChoices[i].name,
-                                  QCoreApplication::translate("Level", kLevelChoices[i].caption),
-                                  [this, level] { SelectLevel(level); });
-        entry->setCheckable(true);
-        entry->setActionGroup(level_entries_);
-        connect(entry, &QAction::triggered, this, &MainWindow::ShowChoices);
-    }
-    return menu;
-}
-
-QMenu* MainWindow::CreateSpeedMenu(QMenu* options) {
-    QMenu* menu = NamedMenu(tr("Speed"), "mnuSpeed", options);
-    speed_entries_ = new QActionGroup(this);
-    for (int i = 0; i < static_cast<int>(std::size(kSpeedChoices)); ++i) {
-        const auto speed = static_cast<Speed>(i);
-        QAction* entry = AddEntry(menu, kSpeedChoices[i].name,
-                                  QCoreApplication::translate("Speed", kSpeedChoices[i].caption),
-                                  [this, speed] { SelectSpeed(speed); });
-        entry->setCheckable(true);
-        entry->setActionGroup(speed_entries_);
-        connect(entry, &QAction::triggered, this, &MainWindow::ShowChoices);
-    }
     return menu;
 }
 
